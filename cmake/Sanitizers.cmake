@@ -1,0 +1,10 @@
+# Optional sanitizer builds: TQ_SANITIZE=address (with undefined behaviour) or thread.
+if(TQ_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(TQ_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT TQ_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "TQ_SANITIZE must be address, thread or empty, not '${TQ_SANITIZE}'")
+endif()

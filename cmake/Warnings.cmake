@@ -1,0 +1,5 @@
+# Compiler warnings for every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(TQ_WERROR)
+  add_compile_options(-Werror)
+endif()

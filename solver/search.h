@@ -1,0 +1,24 @@
+// The search for a move sequence that solves the current Field, and its stop request.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+namespace tq {
+
+// 1 while Solve runs.
+extern std::atomic<int32_t> SolverRunning;
+// 1 from the moment a stop is asked for until the stopped search has ended.
+extern std::atomic<int32_t> StopRequested;
+
+// Searches move sequences of up to `limit` moves from the current Field. Returns a solution
+// text, a stored solution, or "No Result". Leaves the Field and SlideState as they were.
+std::string Solve(int32_t limit);
+
+// Raises StopRequested, waits until no search runs, then clears it. Runs on its own thread.
+int32_t StopSolverThread(int32_t parameter);
+// Starts StopSolverThread(0) on a detached thread, as Escape does during a search.
+void StartStopSolverThread();
+
+}  // namespace tq

@@ -1,0 +1,38 @@
+// The remembered solutions: an ordered list in memory, kept in a text file between runs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tq {
+
+struct SolutionEntry {
+  std::string Layout;
+  std::string Solution;
+};
+
+// Absolute path of the solutions file ("Loesungen.txt" in the data directory); set by start-up.
+extern std::string SolutionsFile;
+
+// Read-only view of the ordered list; only the procedures below change it.
+size_t SolutionCount();
+const SolutionEntry& SolutionAt(size_t index);
+
+// Empties the list and reads the solutions file into it, one entry per line.
+// Returns 1 when a file was read, 0 when there was none, -1 when it exists but cannot be read.
+int32_t LoadSolutions();
+// Writes the list to the solutions file so that the old file survives any failure.
+// Returns 1 when the new file is in place, 0 when nothing was changed.
+int32_t SaveSolutions();
+// Replaces every longer solution of the layout in place, or appends a new entry.
+int32_t StoreSolution(std::string_view layout, std::string_view solution);
+// The first non-empty solution stored for the layout, or "".
+std::string LookupSolution(std::string_view layout);
+// The same answer without a copy: nullptr where LookupSolution gives "". Never allocates.
+const std::string* FindSolution(std::string_view layout);
+// Empties the list (for tests and tools).
+void ClearSolutions();
+
+}  // namespace tq
