@@ -16,21 +16,28 @@ struct SolutionEntry {
 // Absolute path of the solutions file ("Loesungen.txt" in the data directory); set by start-up.
 extern std::string SolutionsFile;
 
-// Read-only view of the ordered list; only the procedures below change it.
+// Read-only view of the ordered list; only the procedures below change it. An index out of
+// range gives an empty entry.
 size_t SolutionCount();
 const SolutionEntry& SolutionAt(size_t index);
 
 // Empties the list and reads the solutions file into it, one entry per line.
-// Returns 1 when a file was read, 0 when there was none, -1 when it exists but cannot be read.
+// Returns 1 when a file was read, 0 when there was none, -1 when it exists but cannot be read
+// (after a read error part way the lines read before it are kept).
 int32_t LoadSolutions();
+// Empties the list and reads bytes as the content of a solutions file. Returns 0.
+int32_t LoadSolutionsFromBytes(std::string_view bytes);
+// The list as the solutions file holds it: layout, solution and CR LF for every entry.
+std::string SolutionsToBytes();
 // Writes the list to the solutions file so that the old file survives any failure.
 // Returns 1 when the new file is in place, 0 when nothing was changed.
 int32_t SaveSolutions();
-// Replaces every longer solution of the layout in place, or appends a new entry.
+// Replaces every longer solution of the layout in place, or appends a new entry. Returns 0.
 int32_t StoreSolution(std::string_view layout, std::string_view solution);
 // The first non-empty solution stored for the layout, or "".
 std::string LookupSolution(std::string_view layout);
 // The same answer without a copy: nullptr where LookupSolution gives "". Never allocates.
+// The pointer stays valid until the list next changes.
 const std::string* FindSolution(std::string_view layout);
 // Empties the list (for tests and tools).
 void ClearSolutions();

@@ -1,0 +1,93 @@
+// Building and growing the solutions index: open addressing with linear probing, and a
+// blocked filter of one 64-bit word per probe with three bits per layout.
+#include "store/solution_index.h"
+
+#include <bit>
+
+namespace tq {
+
+namespace {
+constexpr size_t MinSlots = 32;
+constexpr size_t SlotsPerFilterWord = 16;  // half a byte of filter per slot, 1 to 2 per layout
+
+// At most half the slots in use keeps probe runs short.
+size_t SlotCountFor(size_t keys) {
+  size_t count = MinSlots;
+  while (count < 2 * keys) count *= 2;
+  return count;
+}
+}  // namespace
+
+void SolutionIndex::Clear() {
+  slots_.clear();
+  filter_.clear();
+  next_.clear();
+  slotMask_ = 0;
+  filterShift_ = 63;
+  keys_ = 0;
+}
+
+void SolutionIndex::Build(const std::vector<SolutionEntry>& list) {
+  Clear();
+  size_t withSolution = 0;
+  for (const SolutionEntry& entry : list) withSolution += entry.Solution.empty() ? 0 : 1;
+  Resize(list, withSolution);
+  next_.assign(list.size(), NoEntry);
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!list[i].Solution.empty()) Add(list, static_cast<uint32_t>(i));
+  }
+}
+
+void SolutionIndex::Add(const std::vector<SolutionEntry>& list, uint32_t entry) {
+  const std::string& layout = list[entry].Layout;
+  Link(list, SlotFor(list, layout, HashLayout(layout)), entry);
+}
+
+// Makes room for keys layouts; the chains stay as they are, only their slots move.
+void SolutionIndex::Resize(const std::vector<SolutionEntry>& list, size_t keys) {
+  const std::vector<Slot> old = std::move(slots_);
+  const size_t count = SlotCountFor(keys);
+  slots_.assign(count, Slot{0, NoEntry, NoEntry});
+  slotMask_ = count - 1;
+  filter_.assign(count / SlotsPerFilterWord, 0);
+  filterShift_ = 64 - std::countr_zero(filter_.size());
+  for (const Slot& slot : old) {
+    if (slot.head == NoEntry) continue;
+    const uint64_t hash = HashLayout(list[slot.head].Layout);
+    Remember(hash);
+    FreeSlot(hash) = slot;
+  }
+}
+
+SolutionIndex::Slot& SolutionIndex::FreeSlot(uint64_t hash) {
+  size_t i = hash & slotMask_;
+  while (slots_[i].head != NoEntry) i = (i + 1) & slotMask_;
+  return slots_[i];
+}
+
+// The layout's slot, made (and the table grown) when the layout is new.
+SolutionIndex::Slot& SolutionIndex::SlotFor(const std::vector<SolutionEntry>& list, std::string_view layout,
+                                            uint64_t hash) {
+  const size_t found = keys_ == 0 ? NotFound : Probe(list, layout, hash);
+  if (found != NotFound) return slots_[found];
+  if (2 * (keys_ + 1) > slots_.size()) Resize(list, keys_ + 1);
+  ++keys_;
+  Remember(hash);
+  Slot& slot = FreeSlot(hash);
+  slot.tag = Tag(hash);
+  return slot;
+}
+
+// Appends entry to the slot's chain; an emptied chain starts afresh with it.
+void SolutionIndex::Link(const std::vector<SolutionEntry>& list, Slot& slot, uint32_t entry) {
+  if (next_.size() <= entry) next_.resize(entry + 1, NoEntry);
+  next_[entry] = NoEntry;
+  if (slot.head == NoEntry || list[slot.head].Solution.empty()) {
+    slot.head = slot.tail = entry;
+    return;
+  }
+  next_[slot.tail] = entry;
+  slot.tail = entry;
+}
+
+}  // namespace tq

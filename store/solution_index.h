@@ -1,0 +1,76 @@
+// The index beside the solutions list: layout -> chain of its entries that hold a solution.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "store/layout_hash.h"
+#include "store/solutions.h"
+
+namespace tq {
+
+inline constexpr uint32_t NoEntry = 0xFFFFFFFFu;
+
+// For every layout that ever held a solution, the entries of that layout with a non-empty
+// solution, in list order. A chain is either all alive or all emptied at once (a store of ""
+// replaces every longer text, and every stored text is longer), so its head tells which.
+// A small filter in front answers most misses from one word, without touching the table.
+class SolutionIndex {
+ public:
+  void Clear();
+  // Indexes every entry of the list with a non-empty solution.
+  void Build(const std::vector<SolutionEntry>& list);
+  // Adds entry (the last one of the list, with a non-empty solution) to its layout's chain.
+  void Add(const std::vector<SolutionEntry>& list, uint32_t entry);
+
+  // The head of the layout's chain, or NoEntry when the layout never held a solution.
+  uint32_t Head(const std::vector<SolutionEntry>& list, std::string_view layout) const {
+    if (keys_ == 0) return NoEntry;
+    const uint64_t hash = HashLayout(layout);
+    if (!MayHold(hash)) return NoEntry;
+    const size_t slot = Probe(list, layout, hash);
+    return slot == NotFound ? NoEntry : slots_[slot].head;
+  }
+  uint32_t Next(uint32_t entry) const { return next_[entry]; }
+
+ private:
+  struct Slot {
+    uint32_t tag;
+    uint32_t head;  // NoEntry: the slot is unused
+    uint32_t tail;
+  };
+
+  static uint32_t Tag(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
+  static uint64_t FilterBits(uint64_t hash) {
+    return (1ull << ((hash >> 24) & 63)) | (1ull << ((hash >> 30) & 63)) | (1ull << ((hash >> 36) & 63));
+  }
+  bool MayHold(uint64_t hash) const {
+    const uint64_t bits = FilterBits(hash);
+    return (filter_[hash >> filterShift_] & bits) == bits;
+  }
+  static constexpr size_t NotFound = ~size_t{0};
+  // The layout's slot number, or NotFound.
+  size_t Probe(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash) const {
+    for (size_t i = hash & slotMask_;; i = (i + 1) & slotMask_) {
+      const Slot& slot = slots_[i];
+      if (slot.head == NoEntry) return NotFound;
+      if (slot.tag == Tag(hash) && list[slot.head].Layout == layout) return i;
+    }
+  }
+
+  void Resize(const std::vector<SolutionEntry>& list, size_t keys);
+  Slot& FreeSlot(uint64_t hash);
+  Slot& SlotFor(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash);
+  void Remember(uint64_t hash) { filter_[hash >> filterShift_] |= FilterBits(hash); }
+  void Link(const std::vector<SolutionEntry>& list, Slot& slot, uint32_t entry);
+
+  std::vector<Slot> slots_;
+  std::vector<uint64_t> filter_;
+  std::vector<uint32_t> next_;  // per entry: the next entry of its chain
+  size_t slotMask_ = 0;
+  int filterShift_ = 63;
+  size_t keys_ = 0;
+};
+
+}  // namespace tq

@@ -1,0 +1,62 @@
+// Where the data directory is, from the environment, and its creation.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "store/data_directory.h"
+#include "temp_directory.h"
+
+namespace tq {
+namespace {
+
+using testing::TempDirectory;
+using testing::WriteBytes;
+
+// Sets a variable for one test and puts the old value back afterwards.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    had_ = old != nullptr;
+    if (had_) old_ = old;
+    if (value != nullptr) ::setenv(name, value, 1);
+    else ::unsetenv(name);
+  }
+  ~ScopedVariable() {
+    if (had_) ::setenv(name_, old_.c_str(), 1);
+    else ::unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  bool had_ = false;
+  std::string old_;
+};
+
+TEST(DataDirectoryPath, FollowsAnAbsoluteXdgDataHomeElseHome) {
+  ScopedVariable home("HOME", "/home/anna");
+  {
+    ScopedVariable data("XDG_DATA_HOME", "/data/anna");
+    EXPECT_EQ(DataDirectoryPath(), "/data/anna/trommelquirl");
+  }
+  for (const char* ignored : {"relative/place", "", static_cast<const char*>(nullptr)}) {
+    ScopedVariable data("XDG_DATA_HOME", ignored);
+    EXPECT_EQ(DataDirectoryPath(), "/home/anna/.local/share/trommelquirl");
+  }
+}
+
+TEST(EnsureDataDirectory, CreatesMissingParentsAndReportsABlockedPath) {
+  TempDirectory dir;
+  const std::string deep = dir.File("a/b/trommelquirl");
+  EXPECT_TRUE(EnsureDataDirectory(deep));
+  EXPECT_TRUE(std::filesystem::is_directory(deep));
+  EXPECT_TRUE(EnsureDataDirectory(deep));
+
+  WriteBytes(dir.File("file"), "x");
+  EXPECT_FALSE(EnsureDataDirectory(dir.File("file/trommelquirl")));
+  EXPECT_FALSE(EnsureDataDirectory(""));
+}
+
+}  // namespace
+}  // namespace tq

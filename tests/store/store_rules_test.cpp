@@ -1,0 +1,136 @@
+// The list's rules: order, first match with a solution, and replace-or-append on store.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "store/solutions.h"
+#include "store_test_support.h"
+
+namespace tq {
+namespace {
+
+using testing::Layout;
+using testing::ListedEntries;
+using testing::Pairs;
+
+class StoreRules : public ::testing::Test {
+ protected:
+  void SetUp() override { ClearSolutions(); }
+  const std::string a = Layout("30000 111132222 444435555");
+  const std::string b = Layout("03000 111132222 444435555");
+};
+
+TEST_F(StoreRules, NewLayoutsAreAppendedInStoreOrder) {
+  StoreSolution(a, "121");
+  StoreSolution(b, "34");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, "121"}, {b, "34"}}));
+  EXPECT_EQ(LookupSolution(a), "121");
+  EXPECT_EQ(LookupSolution(b), "34");
+}
+
+TEST_F(StoreRules, ShorterSolutionReplacesInPlace) {
+  StoreSolution(a, "123451234512");
+  StoreSolution(b, "5");
+  StoreSolution(a, "123451234");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, "123451234"}, {b, "5"}}));
+}
+
+TEST_F(StoreRules, EqualOrLongerSolutionIsAppendedAndTheFirstStillAnswers) {
+  StoreSolution(a, "123451234");
+  StoreSolution(b, "5");
+  StoreSolution(a, "543215432");
+  StoreSolution(a, "123451234512");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, "123451234"}, {b, "5"}, {a, "543215432"}, {a, "123451234512"}}));
+  EXPECT_EQ(LookupSolution(a), "123451234");
+}
+
+TEST_F(StoreRules, EveryLongerEntryOfTheLayoutIsReplaced) {
+  LoadSolutionsFromBytes(a + "12345123451234\r\n" + b + "1\r\n" + a + "123451234512\r\n" + a + "12\r\n");
+  StoreSolution(a, "1234512345");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, "1234512345"}, {b, "1"}, {a, "1234512345"}, {a, "12"}}));
+  EXPECT_EQ(LookupSolution(a), "1234512345");
+}
+
+TEST_F(StoreRules, EntryWithoutSolutionDoesNotHideALaterOne) {
+  LoadSolutionsFromBytes(a + "\r\n" + a + "55\r\n");
+  EXPECT_EQ(LookupSolution(a), "55");
+  EXPECT_EQ(*FindSolution(a), "55");
+
+  LoadSolutionsFromBytes(a + "\r\n");
+  EXPECT_EQ(FindSolution(a), nullptr);
+  StoreSolution(a, "1234");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, ""}, {a, "1234"}}));
+  EXPECT_EQ(LookupSolution(a), "1234");
+  StoreSolution(a, "1234");  // answered now, so a search would not store again; the rule still appends
+  EXPECT_EQ(SolutionCount(), 3u);
+}
+
+TEST_F(StoreRules, StoringAnEmptySolutionEmptiesEveryEntryAndAfterwardsANewOneAnswers) {
+  StoreSolution(a, "12");
+  StoreSolution(a, "12");
+  StoreSolution(a, "");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, ""}, {a, ""}}));
+  EXPECT_EQ(LookupSolution(a), "");
+  StoreSolution(a, "");
+  StoreSolution(a, "3");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, ""}, {a, ""}, {a, ""}, {a, "3"}}));
+  EXPECT_EQ(LookupSolution(a), "3");
+}
+
+TEST_F(StoreRules, OnlyTheSameBytesMatch) {
+  StoreSolution(a, "12");
+  StoreSolution("short", "3");
+  for (const std::string& other : {b, a.substr(0, 25), a + " ", std::string("30000 111132222 444435555\t"), std::string()}) {
+    EXPECT_EQ(LookupSolution(other), "") << "'" << other << "'";
+  }
+  EXPECT_EQ(LookupSolution("short"), "3");
+}
+
+// A plain walk of the list, the way the rules read, to hold the indexed list against.
+struct WalkedList {
+  Pairs entries;
+  void Store(const std::string& layout, const std::string& solution) {
+    bool replaced = false;
+    for (auto& [stored, text] : entries) {
+      if (stored == layout && text.size() > solution.size()) text = solution, replaced = true;
+    }
+    if (!replaced) entries.emplace_back(layout, solution);
+  }
+  std::string Lookup(const std::string& layout) const {
+    for (const auto& [stored, text] : entries) {
+      if (stored == layout && !text.empty()) return text;
+    }
+    return "";
+  }
+};
+
+TEST_F(StoreRules, IndexAgreesWithAPlainWalkThroughManyStoresAndLoads) {
+  std::mt19937 random(7);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  WalkedList walked;
+  for (int step = 0; step < 6000; ++step) {
+    const std::string layout = Layout(std::to_string(pick(step < 3000 ? 30 : 1500)));
+    if (pick(500) == 0) {
+      const std::string bytes = SolutionsToBytes();
+      LoadSolutionsFromBytes(bytes);
+    }
+    const std::string solution(static_cast<size_t>(pick(6)), static_cast<char>('1' + pick(5)));
+    walked.Store(layout, solution);
+    StoreSolution(layout, solution);
+    const std::string probe = Layout(std::to_string(pick(1500)));
+    ASSERT_EQ(LookupSolution(probe), walked.Lookup(probe)) << "step " << step;
+  }
+  EXPECT_EQ(ListedEntries(), walked.entries);
+}
+
+TEST_F(StoreRules, FoundSolutionIsTheListedEntryItself) {
+  StoreSolution(b, "1");
+  StoreSolution(a, "");
+  StoreSolution(a, "22");
+  ASSERT_NE(FindSolution(a), nullptr);
+  EXPECT_EQ(FindSolution(a), &SolutionAt(2).Solution);
+  EXPECT_EQ(SolutionAt(3).Layout, "");  // past the end
+}
+
+}  // namespace
+}  // namespace tq
