@@ -1,0 +1,63 @@
+// Option parsing: a small fixed grammar, so that every command reads its options the same way.
+#include "cli/arguments.h"
+
+#include <algorithm>
+
+namespace tq::cli {
+
+const std::string* ParsedArguments::Value(std::string_view option) const {
+  const auto found = Options.find(option);
+  return found == Options.end() ? nullptr : &found->second;
+}
+
+namespace {
+
+const OptionSpec* FindOption(std::span<const OptionSpec> options, std::string_view name) {
+  const auto found = std::ranges::find(options, name, &OptionSpec::Name);
+  return found == options.end() ? nullptr : &*found;
+}
+
+bool LooksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
+
+// Reads the option at args[index]; may consume the following argument as its value.
+void ReadOption(std::span<const std::string> args, size_t& index, std::span<const OptionSpec> options,
+                ParsedArguments& parsed) {
+  const std::string_view arg = args[index];
+  const size_t equals = arg.find('=');
+  const std::string_view name = arg.substr(0, equals);
+  const OptionSpec* spec = FindOption(options, name);
+  if (spec == nullptr) {
+    parsed.Problem = "unknown option '" + std::string(name) + "'";
+  } else if (!spec->TakesValue) {
+    if (equals != std::string_view::npos) parsed.Problem = "option " + std::string(name) + " takes no value";
+    parsed.Options[std::string(name)] = "";
+  } else if (equals != std::string_view::npos) {
+    parsed.Options[std::string(name)] = std::string(arg.substr(equals + 1));
+  } else if (index + 1 < args.size()) {
+    parsed.Options[std::string(name)] = args[++index];
+  } else {
+    parsed.Problem = "option " + std::string(name) + " needs a value";
+  }
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(std::span<const std::string> args, std::span<const OptionSpec> options) {
+  ParsedArguments parsed;
+  bool optionsEnded = false;
+  for (size_t index = 0; index < args.size() && parsed.Problem.empty(); ++index) {
+    const std::string& arg = args[index];
+    if (optionsEnded || !LooksLikeOption(arg)) {
+      parsed.Positionals.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
+      parsed.HelpAsked = true;
+    } else {
+      ReadOption(args, index, options, parsed);
+    }
+  }
+  return parsed;
+}
+
+}  // namespace tq::cli

@@ -1,0 +1,25 @@
+// Where a command writes, its exit statuses, and the two ways it refuses input.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+namespace tq::cli {
+
+struct Console {
+  std::ostream& Out;
+  std::ostream& Err;
+};
+
+inline constexpr int ExitOk = 0;
+// "No Result" from solve, failed entries from verify.
+inline constexpr int ExitNegative = 1;
+// Bad input or a file that cannot be read or saved.
+inline constexpr int ExitRefused = 2;
+
+// One line "trommelquirl-cli: problem" on standard error; gives ExitRefused.
+int ReportProblem(Console& console, std::string_view problem);
+// The problem line followed by the usage line of the command; gives ExitRefused.
+int ReportUsage(Console& console, std::string_view problem, std::string_view usage);
+
+}  // namespace tq::cli

@@ -1,0 +1,37 @@
+// The search reports one progress value per trial; that is where trials are counted and stopped.
+#include "cli/trial_watch.h"
+
+#include <chrono>
+#include <thread>
+
+#include "solver/search.h"
+#include "ui/headless/headless_toolkit.h"
+
+namespace tq::cli {
+
+namespace {
+
+void CountTrial(TrialWatch& watch) {
+  // The search resets the progress bar once more when it finishes; that is no trial.
+  if (SolverRunning.load() == 0) return;
+  ++watch.Trials;
+  if (watch.Trials != watch.StopAfter) return;
+  // Raised here, the request is seen at the end of this very trial; the stop thread then takes
+  // it back once the search is over, just as after an Escape.
+  StopRequested.store(1);
+  StartStopSolverThread();
+}
+
+}  // namespace
+
+void WatchSearch(std::ostream& out, TrialWatch& watch) {
+  Headless.KeepLines = false;
+  Headless.OnLine = [&out](std::string_view line) { out << line << '\n'; };
+  Headless.OnProgress = [&watch](int32_t) { CountTrial(watch); };
+}
+
+void AwaitStopTakenBack() {
+  while (StopRequested.load() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+}  // namespace tq::cli

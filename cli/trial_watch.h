@@ -1,0 +1,21 @@
+// Watching a search from the outside: its listed lines, its trials, and a stop after N trials.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+
+namespace tq::cli {
+
+struct TrialWatch {
+  int64_t Trials = 0;
+  int64_t StopAfter = 0;  // 0: never ask for a stop
+};
+
+// Hooks the headless toolkit: every listed line goes to `out` as it is added, and every trial
+// is counted in `watch`, with a stop asked for at trial StopAfter.
+void WatchSearch(std::ostream& out, TrialWatch& watch);
+
+// Waits until a stop asked for has been taken back, so no stop thread outlives the command.
+void AwaitStopTakenBack();
+
+}  // namespace tq::cli
