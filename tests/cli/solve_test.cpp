@@ -1,0 +1,125 @@
+// trommelquirl-cli solve as a child process: listed lines, results, trial stops and the solutions file.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "tests/cli/run_cli.h"
+
+namespace tq::cli::test {
+namespace {
+
+const std::string Start = "30000 111132222 444435555 ";
+// The start after one turn of the upper half to the left: solved by one turn right.
+const std::string OneLeft = "31100 221134422 554430055 ";
+// After two turns to the left, and after two to the right.
+const std::string TwoLeft = "32200 441135522 004431155 ";
+const std::string TwoRight = "34400 551130022 114432255 ";
+// Twelve random moves away: nothing short solves it.
+const std::string FarAway = "14510 352240142 105433250 ";
+
+bool IsTimeLine(const std::string& line) { return std::regex_match(line, std::regex("Time: [0-9]+ ms")); }
+
+TEST(CliSolve, ListsTheSearchThenTimeThenResult) {
+  const CliRun one = RunCli({"solve", OneLeft});
+  EXPECT_EQ(one.Status, 0);
+  EXPECT_EQ(one.Err, "");
+  const std::vector<std::string> lines = LinesOf(one.Out);
+  ASSERT_EQ(lines.size(), 2u) << one.Out;
+  EXPECT_TRUE(IsTimeLine(lines[0])) << lines[0];
+  EXPECT_EQ(lines[1], "1");
+}
+
+TEST(CliSolve, ShowsTheStatusLineOfEachFinishedLength) {
+  const CliRun two = RunCli({"solve", "--stats", TwoRight});
+  EXPECT_EQ(two.Status, 0);
+  const std::vector<std::string> lines = LinesOf(two.Out);
+  ASSERT_EQ(lines.size(), 3u) << two.Out;
+  EXPECT_TRUE(std::regex_match(lines[0], std::regex("Status: 1/100 Time: [0-9]+ ms"))) << lines[0];
+  EXPECT_TRUE(IsTimeLine(lines[1]));
+  EXPECT_EQ(lines[2], "22");
+  EXPECT_EQ(two.Err, "Trials: 10\n");
+}
+
+TEST(CliSolve, RefusesAPositionWithACorrectColumn) {
+  const CliRun solved = RunCli({"solve", Start});
+  EXPECT_EQ(solved.Status, 2);
+  EXPECT_EQ(solved.Out, "");
+  EXPECT_EQ(solved.Err,
+            "trommelquirl-cli: layout has 5 correct columns; the search only starts when no column is correct\n");
+  // Slid down, the short columns are still correct.
+  EXPECT_EQ(RunCli({"solve", "_300001111_322224444_35555"}).Status, 2);
+}
+
+TEST(CliSolve, StopsAfterTheTrialsAsked) {
+  const CliRun far = RunCli({"solve", "--max-trials", "40", "--stats", FarAway});
+  EXPECT_EQ(far.Status, 1);
+  EXPECT_EQ(LinesOf(far.Out).back(), "No Result");
+  EXPECT_EQ(far.Err, "Trials: 40\n");
+  // "22" is found in the 10th trial: a stop asked for in that trial comes too late.
+  const CliRun justInTime = RunCli({"solve", "--max-trials=10", "--stats", TwoRight});
+  EXPECT_EQ(justInTime.Status, 0);
+  EXPECT_EQ(LinesOf(justInTime.Out).back(), "22");
+  EXPECT_EQ(justInTime.Err, "Trials: 10\n");
+  const CliRun tooSoon = RunCli({"solve", "--max-trials", "9", "--stats", TwoRight});
+  EXPECT_EQ(tooSoon.Status, 1);
+  EXPECT_EQ(LinesOf(tooSoon.Out).back(), "No Result");
+  EXPECT_EQ(tooSoon.Err, "Trials: 9\n");
+}
+
+class CliSolveWithFile : public testing::Test {
+ protected:
+  ScratchDirectory scratch;
+  const std::string file = scratch / "Loesungen.txt";
+};
+
+TEST_F(CliSolveWithFile, StoresTheSolutionAndAnswersFromItNextTime) {
+  const CliRun first = RunCli({"solve", "--db", file, OneLeft});
+  EXPECT_EQ(first.Status, 0) << first.Err;
+  EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n");
+  const CliRun second = RunCli({"solve", "--db", file, "--stats", OneLeft});
+  EXPECT_EQ(second.Status, 0);
+  const std::vector<std::string> lines = LinesOf(second.Out);
+  ASSERT_EQ(lines.size(), 3u) << second.Out;
+  EXPECT_EQ(lines[0], "Saved Field...");
+  EXPECT_EQ(lines[2], "1");
+  EXPECT_EQ(second.Err, "Trials: 0\n");
+  EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n");
+}
+
+TEST_F(CliSolveWithFile, ContinuesFromAStoredPosition) {
+  // One turn right from TwoLeft reaches OneLeft, which the file answers.
+  WriteWholeFile(file, OneLeft + "1\n");
+  const CliRun run = RunCli({"solve", "--db", file, "--stats", TwoLeft});
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(LinesOf(run.Out).back(), "11");
+  EXPECT_EQ(run.Err, "Trials: 1\n");
+  EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n" + TwoLeft + "11\r\n");
+}
+
+TEST_F(CliSolveWithFile, KeepsAFileUnchangedWhenNothingIsFound) {
+  WriteWholeFile(file, OneLeft + "1\r\n");
+  const CliRun run = RunCli({"solve", "--db", file, "--max-trials", "3", FarAway});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n");
+}
+
+TEST_F(CliSolveWithFile, ReportsAFileThatCannotBeSaved) {
+  const std::string nowhere = scratch / "missing-directory/Loesungen.txt";
+  const CliRun run = RunCli({"solve", "--db", nowhere, OneLeft});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(LinesOf(run.Out).back(), "1");  // the search itself ran
+  EXPECT_EQ(run.Err, "trommelquirl-cli: cannot save solutions file " + nowhere + "; the old file is left as it was\n");
+}
+
+TEST_F(CliSolveWithFile, RefusesAFileThatCannotBeRead) {
+  std::filesystem::create_directory(file);
+  const CliRun run = RunCli({"solve", "--db", file, OneLeft});
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(run.Out, "");
+  EXPECT_EQ(run.Err, "trommelquirl-cli: cannot read solutions file " + file + "\n");
+}
+
+}  // namespace
+}  // namespace tq::cli::test

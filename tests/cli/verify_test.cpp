@@ -1,0 +1,64 @@
+// trommelquirl-cli verify as a child process: replaying a solutions file entry by entry.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/cli/run_cli.h"
+
+namespace tq::cli::test {
+namespace {
+
+const std::string Start = "30000 111132222 444435555 ";
+const std::string OneLeft = "31100 221134422 554430055 ";
+const std::string TwoLeft = "32200 441135522 004431155 ";
+
+class CliVerify : public testing::Test {
+ protected:
+  ScratchDirectory scratch;
+  const std::string file = scratch / "Loesungen.txt";
+};
+
+TEST_F(CliVerify, PassesAFileWhoseEntriesAllSolve) {
+  // A solved start with no moves, a slide there and back, and a stored continuation.
+  WriteWholeFile(file, OneLeft + "1\r\n" + TwoLeft + "11\r\n" + Start + "\r\n" + Start + "55\n");
+  const CliRun run = RunCli({"verify", file});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out, "entries: 4, solved: 4, failed: 0\n");
+  EXPECT_EQ(run.Err, "");
+}
+
+TEST_F(CliVerify, ListsEveryBrokenEntryWithItsLine) {
+  WriteWholeFile(file, OneLeft + "1\r\n" +   // fine
+                           OneLeft + "2\r\n" +  // the wrong way round
+                           "\r\n" +             // a blank line
+                           "30000_111132222_444435555_1\r\n" + TwoLeft + "1\r\n" + TwoLeft + "x1y1");
+  const CliRun run = RunCli({"verify", file});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Out,
+            "line 2: \"" + OneLeft + "\" \"2\": ends with 0 correct columns\n"
+            "line 3: \"\" \"\": layout has 0 characters, needs 26\n"
+            "line 4: \"30000_111132222_444435555_\" \"1\": layout character 6 is '_', not a space or a colour 0 to 5\n"
+            "line 5: \"" + TwoLeft + "\" \"1\": ends with 0 correct columns\n"
+            "entries: 6, solved: 2, failed: 4\n");
+}
+
+TEST_F(CliVerify, AnEmptyFileHasNothingToFail) {
+  WriteWholeFile(file, "");
+  const CliRun run = RunCli({"verify", file});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out, "entries: 0, solved: 0, failed: 0\n");
+}
+
+TEST_F(CliVerify, RefusesAFileThatIsMissingOrUnreadable) {
+  const CliRun missing = RunCli({"verify", file});
+  EXPECT_EQ(missing.Status, 2);
+  EXPECT_EQ(missing.Out, "");
+  EXPECT_EQ(missing.Err, "trommelquirl-cli: no solutions file " + file + "\n");
+  std::filesystem::create_directory(file);
+  const CliRun directory = RunCli({"verify", file});
+  EXPECT_EQ(directory.Status, 2);
+  EXPECT_EQ(directory.Err, "trommelquirl-cli: cannot read solutions file " + file + "\n");
+}
+
+}  // namespace
+}  // namespace tq::cli::test
