@@ -1,0 +1,91 @@
+// The commands: moves, scramble, reset, the search with its time line and export, and Escape.
+#include "ui/commands/commands.h"
+
+#include <string>
+
+#include "model/field.h"
+#include "model/moves.h"
+#include "model/scramble.h"
+#include "solver/search.h"
+#include "store/export.h"
+#include "store/solutions.h"
+#include "ui/toolkit.h"
+#include "ui/window_toolkit.h"
+
+namespace tq {
+
+namespace {
+constexpr int32_t SearchLimit = 100;
+}  // namespace
+
+int32_t TurnUpperHalf(int32_t direction) {
+  RotateRing(0, direction);
+  RotateRing(1, direction);
+  return RefreshField();
+}
+
+int32_t TurnLowerHalf(int32_t direction) {
+  RotateRing(2, direction);
+  RotateRing(3, direction);
+  return RefreshField();
+}
+
+int32_t SlideFrom(int32_t fromState) {
+  if (SlideState != fromState) return 0;
+  SlideState = SlideColumns(SlideState);
+  return RefreshField();
+}
+
+int32_t ScrambleField() {
+  Scramble(3);
+  return RefreshField();
+}
+
+int32_t ResetField() {
+  LayoutToField(StartLayout);
+  SlideState = ReadSlideState();
+  return RefreshField();
+}
+
+int32_t SearchCommand() {
+  ClearResultList();
+  if (IsSolved() != 0) return 0;
+  const uint32_t start = TickCount();
+  const std::string result = Solve(SearchLimit);
+  const auto elapsed = static_cast<int32_t>(TickCount() - start);
+  AddListLine("Time: " + std::to_string(elapsed) + " ms");
+  AddListLine(result);
+  ExportSolution(result);
+  return 0;
+}
+
+int32_t EscapeCommand() {
+  if (SolverRunning.load() != 0) {
+    // This runs nested inside the search it stops, so it cannot wait for it here.
+    StartStopSolverThread();
+    return 0;
+  }
+  SaveSolutions();
+  ShutDown();
+}
+
+int32_t RunKeyCommand(uint32_t virtualKey) {
+  if (virtualKey == VkEscape) return EscapeCommand();
+  // Any other command would change the Field or SlideState under the running search, or
+  // start a second search inside it.
+  if (SolverRunning.load() != 0) return 0;
+  switch (virtualKey) {
+    case VkNumpad0 + 4: return TurnUpperHalf(-1);
+    case VkNumpad0 + 6: return TurnUpperHalf(+1);
+    case VkNumpad0 + 1: return TurnLowerHalf(-1);
+    case VkNumpad0 + 3: return TurnLowerHalf(+1);
+    case VkNumpad0 + 5: return SlideFrom(1);
+    case VkNumpad0 + 2: return SlideFrom(0);
+    case VkNumpad0 + 7: return ScrambleField();
+    case VkNumpad0 + 8: return SearchCommand();
+    case VkNumpad0 + 9: return ResetField();
+    default: return 0;
+  }
+}
+
+}  // namespace tq

@@ -1,0 +1,24 @@
+// The keypad and Escape commands, as plain procedures on the Field and the search.
+#pragma once
+
+#include <cstdint>
+
+namespace tq {
+
+// Upper half (rings 0 and 1) or lower half (rings 2 and 3) one column; +1 right, -1 left.
+int32_t TurnUpperHalf(int32_t direction);
+int32_t TurnLowerHalf(int32_t direction);
+// Slides the long columns when they stand where `fromState` says; otherwise does nothing.
+int32_t SlideFrom(int32_t fromState);
+int32_t ScrambleField();
+int32_t ResetField();
+// Clears the list and, when no column is correct, searches, lists time and result, exports.
+int32_t SearchCommand();
+// Stops a running search, or saves the solutions and ends the program.
+int32_t EscapeCommand();
+
+// Runs the command of a virtual-key code; codes without one do nothing. While a search runs,
+// only Escape is acted on.
+int32_t RunKeyCommand(uint32_t virtualKey);
+
+}  // namespace tq

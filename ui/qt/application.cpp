@@ -1,0 +1,84 @@
+// The event pumps, the clock and the end of the process, on a QApplication.
+#include <QApplication>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/qt/event_pump.h"
+#include "ui/qt/result_list.h"
+#include "ui/toolkit.h"
+#include "ui/window_toolkit.h"
+
+namespace tq {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// The search drains twice per trial, millions of times a second, while a real drain costs
+// about a microsecond even with nothing pending. So only every CheckEvery-th call looks at
+// the clock, and events are handled once DrainInterval has passed: often enough to repaint,
+// to drag and to let Escape stop a search at once.
+constexpr uint64_t CheckEvery = 32;
+constexpr auto DrainInterval = std::chrono::milliseconds(4);
+// Flushing a batch into a long list costs about a millisecond; nobody reads faster than this.
+constexpr auto FlushInterval = std::chrono::milliseconds(40);
+
+std::atomic<uint64_t> DrainCalls{0};
+Clock::time_point LastDrain;
+Clock::time_point LastFlush;
+
+int ArgumentCount = 1;
+char ProgramName[] = "trommelquirl";
+char* Arguments[] = {ProgramName, nullptr};
+
+}  // namespace
+
+int32_t StartToolkit() {
+  if (QCoreApplication::instance() == nullptr) new QApplication(ArgumentCount, Arguments);
+  QApplication::setQuitOnLastWindowClosed(false);
+  return 0;
+}
+
+uint64_t DrainEventsCalls() { return DrainCalls.load(std::memory_order_relaxed); }
+
+int32_t DrainEvents() {
+  // Only this thread writes the counter, so a plain load and store suffice; the atomic lets a
+  // benchmark thread read it.
+  const uint64_t calls = DrainCalls.load(std::memory_order_relaxed) + 1;
+  DrainCalls.store(calls, std::memory_order_relaxed);
+  if (calls % CheckEvery != 0) return 0;
+  if (Clock::now() - LastDrain < DrainInterval) return 0;
+  return DrainEventsNow();
+}
+
+int32_t DrainEventsNow() {
+  const Clock::time_point now = Clock::now();
+  LastDrain = now;
+  if (now - LastFlush >= FlushInterval) {
+    LastFlush = now;
+    FlushResultList();
+  }
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return 0;
+}
+
+int32_t WaitForEvent() {
+  FlushResultList();
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  return 0;
+}
+
+void ShutDown() {
+  // QCoreApplication::quit() is refused while a window refuses to close, and nothing may run
+  // after this: end here.
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
+uint32_t TickCount() {
+  using namespace std::chrono;
+  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+}  // namespace tq

@@ -1,0 +1,80 @@
+// The three controls of MainWindow and the operations that show the field and the progress.
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/qt/images.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/result_list.h"
+#include "ui/render/field_drawing.h"
+#include "ui/toolkit.h"
+#include "ui/window_toolkit.h"
+
+namespace tq {
+
+FieldPictureWidget* FieldPicture = nullptr;
+QProgressBar* SearchProgress = nullptr;
+
+namespace {
+constexpr int ProgressMaximum = 300;
+int ShownProgress = 0;
+}  // namespace
+
+FieldPictureWidget::FieldPictureWidget(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FieldPictureWidget::SetImage(const QImage& image) {
+  image_ = image;
+  update();
+}
+
+void FieldPictureWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Button));
+  if (!image_.isNull()) painter.drawImage(0, 0, image_);
+}
+
+int32_t CreateControls() {
+  if (MainWindow == nullptr) return 0;
+  FieldPicture = new FieldPictureWidget(MainWindow);
+  FieldPicture->setGeometry(0, 0, FieldWidth, FieldHeight);
+  ResultList = new ResultListView(MainWindow);
+  ResultList->setGeometry(FieldWidth, 0, 300, FieldHeight - 15);
+  SearchProgress = new QProgressBar(MainWindow);
+  SearchProgress->setGeometry(FieldWidth, FieldHeight - 15, 300, 15);
+  SearchProgress->setRange(0, ProgressMaximum);
+  SearchProgress->setValue(0);
+  SearchProgress->setTextVisible(false);
+  SearchProgress->setFocusPolicy(Qt::NoFocus);
+  SearchProgress->setAttribute(Qt::WA_NoMousePropagation);  // a press on the bar is the bar's
+  ShownProgress = 0;
+  for (QWidget* control : {static_cast<QWidget*>(FieldPicture), static_cast<QWidget*>(ResultList),
+                           static_cast<QWidget*>(SearchProgress)}) {
+    control->show();
+  }
+  return 0;
+}
+
+int32_t ShowFieldImage() {
+  if (FieldPicture != nullptr) FieldPicture->SetImage(ImageAt(FieldImage));
+  return 0;
+}
+
+int32_t RefreshField() {
+  DrawField();
+  ShowFieldImage();
+  return DrainEventsNow();
+}
+
+// A progress bar repaints on every change, so the widget is only touched when the shown
+// (clamped) value changes; the search sets a value on every trial.
+int32_t SetSearchProgress(int32_t value) {
+  const int shown = std::clamp(value, 0, ProgressMaximum);
+  if (shown == ShownProgress) return 0;
+  ShownProgress = shown;
+  if (SearchProgress != nullptr) SearchProgress->setValue(shown);
+  return 0;
+}
+
+}  // namespace tq

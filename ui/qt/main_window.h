@@ -1,0 +1,53 @@
+// MainWindow and its two plain controls, FieldPicture and SearchProgress.
+#pragma once
+
+#include <QImage>
+#include <QProgressBar>
+#include <QWidget>
+
+namespace tq {
+
+// Shows FieldImage as it is; takes no mouse input, so a press on it reaches MainWindow.
+class FieldPictureWidget : public QWidget {
+ public:
+  explicit FieldPictureWidget(QWidget* parent);
+  void SetImage(const QImage& image);
+  const QImage& Image() const { return image_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage image_;
+};
+
+// The frameless top-level window: offers key and button presses to the installed callback,
+// refuses close requests, and follows the pointer when the system cannot move it.
+class MainWindowWidget : public QWidget {
+ public:
+  MainWindowWidget();
+  void FollowPointer();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QPoint pressPoint_;  // global pointer position of the last left-button press
+  QPoint grabOffset_;  // pointer minus window position while following
+  bool following_ = false;
+};
+
+extern MainWindowWidget* MainWindow;
+extern FieldPictureWidget* FieldPicture;
+extern QProgressBar* SearchProgress;
+
+// Top-left corner that centres a window of the given size on a W x H screen; a window larger
+// than the screen starts at its edge.
+QPoint CentredPosition(int screenWidth, int screenHeight, int width, int height);
+
+}  // namespace tq

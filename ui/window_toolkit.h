@@ -1,0 +1,40 @@
+// The window operations the start-up and the commands need beyond those the search uses.
+#pragma once
+
+#include <cstdint>
+
+namespace tq {
+
+// Message numbers offered to the window callback.
+inline constexpr uint32_t WmKeyDown = 0x0100;      // wParam: the virtual-key code
+inline constexpr uint32_t WmLButtonDown = 0x0201;  // lParam: x + 65536 * y in the window
+// Virtual-key codes of the keys that have commands.
+inline constexpr uint32_t VkEscape = 0x1B;
+inline constexpr uint32_t VkNumpad0 = 0x60;  // VkNumpad0 + d for keypad digit d
+// The callback's answer that lets the toolkit's own handling follow.
+inline constexpr uint32_t NotHandled = 0xE0E0E0E1;
+
+using WindowCallbackProc = uint32_t (*)(uint32_t window, uint32_t message, uint32_t wParam, uint32_t lParam);
+
+// Starts the window system connection; safe to call again.
+int32_t StartToolkit();
+// Opens MainWindow, FieldWidth + 400 by FieldHeight, centred; returns 1, or 0 on failure.
+int32_t OpenMainWindow();
+// Every key press and left-button press that reaches MainWindow is offered to `callback`
+// before the toolkit's own handling.
+int32_t InstallWindowCallback(WindowCallbackProc callback);
+// FieldPicture, ResultList and SearchProgress, in this order.
+int32_t CreateControls();
+// Hands FieldImage to FieldPicture; the picture keeps it alive while it shows it.
+int32_t ShowFieldImage();
+// Drains pending events now, however recently that was done.
+int32_t DrainEventsNow();
+// Waits for the next event and handles it.
+int32_t WaitForEvent();
+// Drags MainWindow with the pointer until the button is released, and gives it the keyboard
+// focus back (a click in ResultList would otherwise leave it without keys for good).
+int32_t DragMainWindow();
+// Ends the process with exit code 0. Saves nothing.
+[[noreturn]] void ShutDown();
+
+}  // namespace tq
