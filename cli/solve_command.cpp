@@ -20,8 +20,8 @@ constexpr std::string_view Usage = "solve [--db FILE] [--max-trials N] [--stats]
 constexpr int32_t MoveLimit = 100;
 constexpr std::string_view NoResult = "No Result";
 
-// The search only starts where no column is correct; elsewhere it would stop at once on a
-// partly correct position and never get going.
+// As in the program, the search only starts from a position where no column is correct:
+// its replay of a move sequence relies on that.
 bool PlaceSearchableLayout(Console& console, std::string_view text) {
   std::string layout;
   if (!ReadLayoutArgument(console, text, layout)) return false;
