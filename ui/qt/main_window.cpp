@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/qt/key_mapping.h"
+#include "ui/qt/result_list.h"
 #include "ui/render/field_drawing.h"
 #include "ui/window_toolkit.h"
 
@@ -73,7 +74,11 @@ QPoint CentredPosition(int screenWidth, int screenHeight, int width, int height)
 }
 
 int32_t OpenMainWindow() {
+  // A window opened anew takes its controls with it.
   delete MainWindow;
+  FieldPicture = nullptr;
+  ResultList = nullptr;
+  SearchProgress = nullptr;
   MainWindow = new MainWindowWidget();
   const int width = FieldWidth + 400;
   const int height = FieldHeight;

@@ -1,0 +1,78 @@
+// Escape ends the program with exit code 0 after saving what it found: run as a child process.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/field.h"
+#include "model/moves.h"
+#include "tests/ui/scripted_program.h"
+#include "tests/ui/ui_support.h"
+
+namespace tq {
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs this test binary as the program with `script`, HOME and XDG_DATA_HOME in `home`.
+int RunScript(const std::string& script, const std::string& home) {
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(test::ScriptVariable, QString::fromStdString(script));
+  environment.insert("HOME", QString::fromStdString(home));
+  environment.insert("XDG_DATA_HOME", QString::fromStdString(home + "/data"));
+  program.setProcessEnvironment(environment);
+  program.setProcessChannelMode(QProcess::ForwardedChannels);
+  program.start(QCoreApplication::applicationFilePath(), {});
+  if (!program.waitForFinished(120'000)) {
+    program.kill();
+    program.waitForFinished();
+    return -1;
+  }
+  return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
+}
+
+std::string LayoutAfterUpperHalfLeft() {
+  LayoutToField(StartLayout);
+  RotateRing(0, -1);
+  RotateRing(1, -1);
+  return FieldToLayout();
+}
+
+TEST(ProgramExit, EscapeSavesTheLoadedSolutionsAndExitsWithZero) {
+  const std::string home = test::FreshDataHome();
+  const std::filesystem::path directory = home + "/data/trommelquirl";
+  std::filesystem::create_directories(directory);
+  const std::string remembered = LayoutAfterUpperHalfLeft() + "1\r\n";
+  std::ofstream(directory / "Loesungen.txt", std::ios::binary) << remembered;
+  EXPECT_EQ(RunScript("quit", home), 0);
+  EXPECT_EQ(ReadFile(directory / "Loesungen.txt"), remembered);
+}
+
+TEST(ProgramExit, CreatesItsDataDirectory) {
+  const std::string home = test::FreshDataHome();
+  EXPECT_EQ(RunScript("quit", home), 0);
+  EXPECT_TRUE(std::filesystem::is_directory(home + "/data/trommelquirl"));
+  EXPECT_TRUE(std::filesystem::exists(home + "/data/trommelquirl/Loesungen.txt"));
+}
+
+TEST(ProgramExit, AStoppedSearchKeepsTheProgramRunningAndTheNextEscapeSavesWhatWasFound) {
+  const std::string home = test::FreshDataHome();
+  EXPECT_EQ(RunScript("solve-stop-quit", home), 0);
+  const std::filesystem::path directory = home + "/data/trommelquirl";
+  EXPECT_EQ(ReadFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
+  int exports = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) exports += entry.path().filename() != "Loesungen.txt";
+  EXPECT_EQ(exports, 2);  // "1" and "No Result"
+}
+
+}  // namespace
+}  // namespace tq

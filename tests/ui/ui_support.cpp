@@ -1,0 +1,78 @@
+// Test helpers: program start-up in a temporary data directory and input events.
+#include "tests/ui/ui_support.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
+#include "ui/qt/main_window.h"
+#include "ui/qt/result_list.h"
+#include "ui/startup.h"
+#include "ui/window_toolkit.h"
+
+namespace tq::test {
+
+std::string FreshDataHome() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tq-ui-XXXXXX").string();
+  const char* made = mkdtemp(pattern.data());
+  EXPECT_NE(made, nullptr);
+  setenv("XDG_DATA_HOME", pattern.c_str(), 1);
+  return pattern;
+}
+
+void ProgramTest::SetUp() {
+  dataHome_ = FreshDataHome();
+  dataDirectory_ = dataHome_ + "/trommelquirl";
+  StartProgram();
+  DrainEventsNow();
+}
+
+namespace {
+QWidget* KeyTarget() {
+  QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr ? focus : MainWindow;
+}
+}  // namespace
+
+void PressNativeKey(int qtKey, Qt::KeyboardModifiers modifiers, uint32_t keysym, bool autoRepeat) {
+  QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, 0, keysym, 0, QString(), autoRepeat);
+  QApplication::sendEvent(KeyTarget(), &press);
+  QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, 0, keysym, 0, QString(), autoRepeat);
+  QApplication::sendEvent(KeyTarget(), &release);
+}
+
+void PressKeypad(int digit) { PressNativeKey(Qt::Key_0 + digit, Qt::KeypadModifier, 0xffb0 + static_cast<uint32_t>(digit)); }
+
+void PressEscape() { PressNativeKey(Qt::Key_Escape, Qt::NoModifier, 0xff1b); }
+
+void PressSyntheticKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(MainWindow->windowHandle(), static_cast<Qt::Key>(qtKey), modifiers);
+}
+
+void ClickMainWindow(QPoint at) {
+  QTest::mouseClick(MainWindow->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+std::vector<std::string> ListedLines() {
+  FlushResultList();
+  std::vector<std::string> lines;
+  const int rows = ResultList->Lines()->rowCount();
+  for (int row = 0; row < rows; ++row) lines.push_back(ResultList->LineText(row).toStdString());
+  return lines;
+}
+
+int ShownProgress() { return SearchProgress->value(); }
+
+QImage GrabMainWindow() {
+  DrainEventsNow();
+  return MainWindow->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int32_t ColourAt(const QImage& image, int x, int y) {
+  const QRgb pixel = image.pixel(x, y);
+  return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+}
+
+}  // namespace tq::test

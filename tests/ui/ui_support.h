@@ -1,0 +1,42 @@
+// Helpers for the widget tests: a fresh program per test and real Qt input events.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPoint>
+#include <string>
+
+namespace tq::test {
+
+// A fresh, empty data directory (set as XDG_DATA_HOME) under the system's temporary directory.
+std::string FreshDataHome();
+
+// Runs the start-up with a fresh data directory and lets the window settle.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  std::string dataHome_;
+  std::string dataDirectory_;  // dataHome_ + "/trommelquirl"
+};
+
+// A key press and release as X delivers them (with the keysym as native code), sent to the
+// widget that holds the focus and passed on to its parents the way Qt does.
+void PressNativeKey(int qtKey, Qt::KeyboardModifiers modifiers, uint32_t keysym, bool autoRepeat = false);
+// Keypad digit d with Num Lock on.
+void PressKeypad(int digit);
+void PressEscape();
+// A key press without native codes, through the window system path to the focus object.
+void PressSyntheticKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A left-button press (and release) at a point of MainWindow, through the window system path.
+void ClickMainWindow(QPoint at);
+
+// Shown lines of ResultList after a flush.
+std::vector<std::string> ListedLines();
+int ShownProgress();
+// What the window shows, pixel for pixel.
+QImage GrabMainWindow();
+// Colour as r + 256 g + 65536 b.
+int32_t ColourAt(const QImage& image, int x, int y);
+
+}  // namespace tq::test

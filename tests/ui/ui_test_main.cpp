@@ -1,0 +1,18 @@
+// Entry of the widget tests: Qt's offscreen platform at scale 1, and the scripted program runs.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "tests/ui/scripted_program.h"
+#include "ui/window_toolkit.h"
+
+int main(int argc, char** argv) {
+  // ctest's test discovery runs this binary without the test environment.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("QT_SCALE_FACTOR", "1", 1);
+  if (const char* script = std::getenv(tq::test::ScriptVariable)) tq::test::RunScriptedProgram(script);
+  tq::StartToolkit();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
