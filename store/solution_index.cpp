@@ -10,6 +10,14 @@ namespace {
 constexpr size_t MinSlots = 32;
 constexpr size_t SlotsPerFilterWord = 16;  // half a byte of filter per slot, 1 to 2 per layout
 
+constexpr size_t PrefetchDistance = 16;
+
+std::vector<uint64_t> SolutionHashes(const std::vector<SolutionEntry>& list) {
+  std::vector<uint64_t> hashes(list.size());
+  for (size_t i = 0; i < list.size(); ++i) hashes[i] = list[i].Solution.empty() ? 0 : HashLayout(list[i].Layout);
+  return hashes;
+}
+
 // At most half the slots in use keeps probe runs short.
 size_t SlotCountFor(size_t keys) {
   size_t count = MinSlots;
@@ -17,6 +25,20 @@ size_t SlotCountFor(size_t keys) {
   return count;
 }
 }  // namespace
+
+size_t SolutionIndex::Probe(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash) const {
+  for (size_t i = hash & slotMask_;; i = (i + 1) & slotMask_) {
+    const Slot& slot = slots_[i];
+    if (slot.head == NoEntry) return NotFound;
+    if (slot.tag == Tag(hash) && list[slot.head].Layout == layout) return i;
+  }
+}
+
+uint32_t SolutionIndex::ProbedHead(const std::vector<SolutionEntry>& list, std::string_view layout,
+                                   uint64_t hash) const {
+  const size_t slot = Probe(list, layout, hash);
+  return slot == NotFound ? NoEntry : slots_[slot].head;
+}
 
 void SolutionIndex::Clear() {
   slots_.clear();
@@ -33,8 +55,11 @@ void SolutionIndex::Build(const std::vector<SolutionEntry>& list) {
   for (const SolutionEntry& entry : list) withSolution += entry.Solution.empty() ? 0 : 1;
   Resize(list, withSolution);
   next_.assign(list.size(), NoEntry);
+  const std::vector<uint64_t> hashes = SolutionHashes(list);
   for (size_t i = 0; i < list.size(); ++i) {
-    if (!list[i].Solution.empty()) Add(list, static_cast<uint32_t>(i));
+    // The slots of a big list are far apart in memory: ask for one a few entries ahead.
+    if (i + PrefetchDistance < list.size()) __builtin_prefetch(&slots_[hashes[i + PrefetchDistance] & slotMask_]);
+    if (!list[i].Solution.empty()) Link(list, SlotFor(list, list[i].Layout, hashes[i]), static_cast<uint32_t>(i));
   }
 }
 

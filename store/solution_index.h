@@ -28,9 +28,7 @@ class SolutionIndex {
   uint32_t Head(const std::vector<SolutionEntry>& list, std::string_view layout) const {
     if (keys_ == 0) return NoEntry;
     const uint64_t hash = HashLayout(layout);
-    if (!MayHold(hash)) return NoEntry;
-    const size_t slot = Probe(list, layout, hash);
-    return slot == NotFound ? NoEntry : slots_[slot].head;
+    return MayHold(hash) ? ProbedHead(list, layout, hash) : NoEntry;
   }
   uint32_t Next(uint32_t entry) const { return next_[entry]; }
 
@@ -51,13 +49,9 @@ class SolutionIndex {
   }
   static constexpr size_t NotFound = ~size_t{0};
   // The layout's slot number, or NotFound.
-  size_t Probe(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash) const {
-    for (size_t i = hash & slotMask_;; i = (i + 1) & slotMask_) {
-      const Slot& slot = slots_[i];
-      if (slot.head == NoEntry) return NotFound;
-      if (slot.tag == Tag(hash) && list[slot.head].Layout == layout) return i;
-    }
-  }
+  size_t Probe(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash) const;
+  // Kept out of line: most misses never get past the filter, and they should not pay for this.
+  uint32_t ProbedHead(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash) const;
 
   void Resize(const std::vector<SolutionEntry>& list, size_t keys);
   Slot& FreeSlot(uint64_t hash);

@@ -108,8 +108,8 @@ TEST_F(StoreRules, IndexAgreesWithAPlainWalkThroughManyStoresAndLoads) {
   std::mt19937 random(7);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   WalkedList walked;
-  for (int step = 0; step < 6000; ++step) {
-    const std::string layout = Layout(std::to_string(pick(step < 3000 ? 30 : 1500)));
+  for (int step = 0; step < 4000; ++step) {
+    const std::string layout = Layout(std::to_string(pick(step < 2000 ? 30 : 1500)));
     if (pick(500) == 0) {
       const std::string bytes = SolutionsToBytes();
       LoadSolutionsFromBytes(bytes);
