@@ -1,0 +1,21 @@
+// The search's two shared flags and the thread that asks a running search to stop.
+#include <chrono>
+#include <thread>
+
+#include "solver/search.h"
+
+namespace tq {
+
+std::atomic<int32_t> SolverRunning{0};
+std::atomic<int32_t> StopRequested{0};
+
+int32_t StopSolverThread(int32_t /*parameter*/) {
+  StopRequested.store(1);
+  while (SolverRunning.load() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  StopRequested.store(0);
+  return 0;
+}
+
+void StartStopSolverThread() { std::thread(StopSolverThread, 0).detach(); }
+
+}  // namespace tq
