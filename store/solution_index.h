@@ -16,6 +16,7 @@ inline constexpr uint32_t NoEntry = 0xFFFFFFFFu;
 // solution, in list order. A chain is either all alive or all emptied at once (a store of ""
 // replaces every longer text, and every stored text is longer), so its head tells which.
 // A small filter in front answers most misses from one word, without touching the table.
+// Entries are numbered in 32 bits, far beyond what a list in memory will hold.
 class SolutionIndex {
  public:
   void Clear();
