@@ -7,6 +7,9 @@
 #include "tests/ui/scripted_program.h"
 #include "ui/window_toolkit.h"
 
+// Fontconfig keeps a cache for the life of the process that the leak checker cannot see through.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 int main(int argc, char** argv) {
   // ctest's test discovery runs this binary without the test environment.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
