@@ -1,0 +1,27 @@
+// The search with the headless toolkit for a fixed time; prints "<trials> <seconds>".
+// bench_ui runs it as a child to compare the Qt toolkit against it.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "bench/ui/search_position.h"
+#include "solver/search.h"
+#include "ui/headless/headless_toolkit.h"
+
+int main(int argc, char** argv) {
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
+  tq::ResetHeadless();
+  tq::Headless.KeepLines = false;
+  tq::bench::SetUpSearch(tq::bench::RateLayout);
+  std::thread stopper([seconds] {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    tq::StopSolverThread(0);
+  });
+  const auto start = std::chrono::steady_clock::now();
+  tq::Solve(100);
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  stopper.join();
+  std::printf("%lld %.6f\n", static_cast<long long>(tq::Headless.DrainCalls / 2), took.count());
+  return 0;
+}

@@ -1,0 +1,15 @@
+// The positions the user-interface benchmarks search from, and how a search is set up.
+#pragma once
+
+#include <string>
+
+namespace tq::bench {
+
+// The trial-rate position, and one whose search lists many correct-column lines.
+inline constexpr const char* RateLayout = "31010 452123024 554035412 ";
+inline constexpr const char* ManyLinesLayout = "51255 103414020 232015434 ";
+
+// Puts the Field at `layout` with its slide state and an empty solutions list.
+void SetUpSearch(const std::string& layout);
+
+}  // namespace tq::bench
