@@ -46,25 +46,30 @@ inline uint64_t LongKey(const char* p, size_t n, uint64_t seed) {
   for (; i + 16 < n; i += 16) seed = Fold(Word(p + i) ^ Secret[1], Word(p + i + 8) ^ seed);
   return Fold(Word(p + n - 16) ^ Secret[2], Word(p + n - 8) ^ seed);
 }
+
+// Keys of other lengths than a layout's: one product or a chain of them, then a last fold.
+inline uint64_t HashOtherKey(const char* p, size_t n) {
+  uint64_t h;
+  if (n < 8) {
+    h = Fold(ShortWord(p, n) ^ Secret[1], Secret[0] ^ n);
+  } else if (n <= 16) {
+    h = Fold(Word(p) ^ Secret[1], Word(p + n - 8) ^ Secret[0] ^ n);
+  } else {
+    h = LongKey(p, n, Secret[0] ^ n);
+  }
+  return Fold(h ^ Secret[4], h ^ Secret[0]);
+}
 }  // namespace layout_hash
 
 inline uint64_t HashLayout(std::string_view key) {
   using namespace layout_hash;
   const char* p = key.data();
   const size_t n = key.size();
-  uint64_t h;
-  if (n < 8) {
-    h = Fold(ShortWord(p, n) ^ Secret[1], Secret[0] ^ n);
-  } else if (n <= 16) {
-    h = Fold(Word(p) ^ Secret[1], Word(p + n - 8) ^ Secret[0] ^ n);
-  } else if (n <= 32) {
-    // A layout (26 bytes) lands here: two independent products, so their latencies overlap.
-    h = Fold(Word(p) ^ Secret[1], Word(p + 8) ^ Secret[0] ^ n) ^
-        Fold(Word(p + n - 16) ^ Secret[2], Word(p + n - 8) ^ Secret[3]);
-  } else {
-    h = LongKey(p, n, Secret[0] ^ n);
-  }
-  return Fold(h ^ Secret[4], h ^ Secret[0]);
+  if (n <= 16 || n > 32) return HashOtherKey(p, n);
+  // A layout (26 bytes) lands here: two independent products, so their latencies overlap; folding
+  // each product's high half onto its low half already spreads every input bit over the result.
+  return Fold(Word(p) ^ Secret[1], Word(p + 8) ^ Secret[0] ^ n) ^
+         Fold(Word(p + n - 16) ^ Secret[2], Word(p + n - 8) ^ Secret[3]);
 }
 
 }  // namespace tq
