@@ -119,13 +119,6 @@ TEST_F(CommandsTest, OtherKeysAndTheKeypadWithNumLockOffDoNothing) {
   EXPECT_EQ(FieldToLayout(), StartAfter([] { Turn(0, 1, -1); }));
 }
 
-TEST_F(CommandsTest, TheMovedPositionIsShown) {
-  PressKeypad(2);
-  const QImage shown = test::GrabMainWindow();
-  EXPECT_EQ(test::ColourAt(shown, 20, 20), Rgb(50, 50, 50));
-  EXPECT_EQ(test::ColourAt(shown, 20, 55), Rgb(100, 100, 100));
-}
-
 TEST_F(CommandsTest, SearchOnAPositionWithACorrectColumnOnlyClearsTheList) {
   AddListLine("left over");
   PressKeypad(8);  // all five columns correct
@@ -155,16 +148,6 @@ TEST_F(CommandsTest, SearchListsItsLinesTheTimeAndTheResultAndExportsIt) {
   DrawField();
   const QImage expected = ImageAt(FieldImage);
   EXPECT_EQ(test::GrabMainWindow().copy(0, 0, 180, 215), expected);
-}
-
-TEST_F(CommandsTest, ASecondSearchOfTheSamePositionIsAnsweredFromTheStore) {
-  PressKeypad(4);
-  PressKeypad(8);
-  PressKeypad(8);
-  const std::vector<std::string> lines = ListedLines();
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], "Saved Field...");
-  EXPECT_EQ(lines[2], "1");
 }
 
 TEST_F(CommandsTest, DuringASearchOnlyEscapeActsAndStopsIt) {

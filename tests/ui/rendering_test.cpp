@@ -71,15 +71,6 @@ TEST_F(Rendering, DiscIsSymmetricAboutTheImageCentre) {
   EXPECT_LT(covered, 330);
 }
 
-TEST_F(Rendering, EveryTableEntryHasItsImageAndColour) {
-  const int32_t colours[ColourCount] = {DarkGrey, Blue, Yellow, Orange, Grey, Green, Red};
-  for (int32_t i = 0; i < ColourCount; ++i) {
-    EXPECT_EQ(ColourTable[i].Image, i + 1);
-    EXPECT_EQ(ColourTable[i].Colour, colours[i]);
-    EXPECT_EQ(ColourAt(ImageAt(i + 1), 15, 15), colours[i]) << i;
-  }
-}
-
 TEST_F(Rendering, GridBarsCloseOnlyTheLongColumnsAtTheEnds) {
   const QImage field = Drawn();
   ASSERT_EQ(field.size(), QSize(180, 215));

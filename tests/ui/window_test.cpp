@@ -41,16 +41,8 @@ TEST_F(WindowTest, OpensFramelessAndCentredWithItsControlsInPlace) {
   EXPECT_EQ(FieldPicture->geometry(), QRect(0, 0, 180, 215));
   EXPECT_EQ(ResultList->geometry(), QRect(180, 0, 300, 200));
   EXPECT_EQ(SearchProgress->geometry(), QRect(180, 200, 300, 15));
-}
-
-TEST_F(WindowTest, StartsWithAnEmptyListAnEmptyBarAndTheStartPosition) {
   EXPECT_TRUE(test::ListedLines().empty());
-  EXPECT_EQ(SearchProgress->minimum(), 0);
-  EXPECT_EQ(SearchProgress->maximum(), 300);
   EXPECT_EQ(SearchProgress->value(), 0);
-  EXPECT_FALSE(SearchProgress->isTextVisible());
-  EXPECT_EQ(ResultList->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(ResultList->frameShadow(), QFrame::Sunken);
   EXPECT_EQ(FieldToLayout(), StartLayout);
 }
 
