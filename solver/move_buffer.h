@@ -16,7 +16,10 @@ class MoveBuffer {
 
   // `lengthFinished`(L) runs when a carry first reaches position L + 1.
   MoveBuffer(int32_t limit, std::vector<uint8_t>& buffer, std::function<void(int32_t)> lengthFinished)
-      : limit_(limit), moves_(buffer.data()), lengthFinished_(std::move(lengthFinished)) {}
+      : limit_(limit),
+        moves_(buffer.data()),
+        stepStarts_(buffer.size(), 0),
+        lengthFinished_(std::move(lengthFinished)) {}
 
   // The first candidate: one move with code 1.
   void Start();
@@ -31,12 +34,22 @@ class MoveBuffer {
   int32_t Limit() const { return limit_; }
   // The highest position that has held a move so far.
   int32_t Length() const { return length_; }
+  // The highest position the last count and sweep may have changed.
+  int32_t LastChangeHigh() const { return lastChangeHigh_; }
 
  private:
   void CarryInto(int32_t position);
+  void PruneStep(int32_t& i, int32_t& writeHigh);
 
   int32_t limit_;
   uint8_t* moves_;
+  // Both passes only look as far as something can have changed since the last trial:
+  // where the last sweep of rules started its steps, the highest position it changed,
+  // and the highest position this trial's count changed.
+  std::vector<uint8_t> stepStarts_;
+  int32_t ruleWriteHigh_ = 0;
+  int32_t countWriteHigh_ = 1;
+  int32_t lastChangeHigh_ = 0;
   std::function<void(int32_t)> lengthFinished_;
   int32_t length_ = 1;
 };

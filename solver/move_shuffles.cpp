@@ -19,24 +19,83 @@ SlotMapping MappingOf(Move move) {
   return mapping;
 }
 
-MoveShuffles BuildMoveShuffles() {
-  MoveShuffles shuffles{};
+ByteMapping Unused() {
+  ByteMapping m;
+  m.fill(-1);
+  return m;
+}
+
+// The same move on the packed arrangement.
+PackedField::Shuffle Packed(const SlotMapping& slots) {
+  ByteMapping bytes = Unused();
+  for (int s = 0; s < SlotCount; ++s) {
+    if (slots.Source[s] >= 0) bytes[SlotByte[s]] = SlotByte[slots.Source[s]];
+  }
+  return PackedField::MakeShuffle(bytes);
+}
+
+void BuildArrangement(MoveShuffles& t) {
+  ByteMapping from = Unused(), to = Unused();
+  for (int s = 0; s < SlotCount; ++s) {
+    from[SlotByte[s]] = static_cast<int8_t>(s);
+    to[s] = SlotByte[s];
+  }
+  t.FromLayout = PackedField::MakeShuffle(from);
+  t.ToLayout = PackedField::MakeShuffle(to);
+}
+
+void BuildMoves(MoveShuffles& t) {
   for (int32_t code = MoveUpperRight; code <= MoveLowerLeft; ++code) {
-    shuffles.Turn[code] = PackedField::MakeShuffle(MappingOf([code] {
+    t.Turn[code] = Packed(MappingOf([code] {
       int32_t unused = 0;
       ApplyMoveCode(code, unused);
     }));
   }
-  for (int32_t state = 0; state <= 1; ++state) {
-    shuffles.Slide[state] = PackedField::MakeShuffle(MappingOf([state] { SlideColumns(state); }));
+  for (int32_t state = 0; state <= 1; ++state) t.Slide[state] = Packed(MappingOf([state] { SlideColumns(state); }));
+  t.Identity = Packed(MappingOf([] {}));
+}
+
+void FillStepTable(MoveShuffles& t) {
+  for (int code = 0; code < 256; ++code) {
+    for (int slide = 0; slide < 3; ++slide) {
+      t.Step[code][slide] = code >= 1 && code <= 4 ? &t.Turn[code] : &t.Identity;
+    }
   }
-  return shuffles;
+  t.Step[5][0] = &t.Slide[0];
+  t.Step[5][1] = &t.Slide[1];
 }
 }  // namespace
 
 const MoveShuffles& GetMoveShuffles() {
-  static const MoveShuffles shuffles = BuildMoveShuffles();
+  static const MoveShuffles shuffles = [] {
+    MoveShuffles t{};
+    BuildArrangement(t);
+    BuildMoves(t);
+    FillStepTable(t);
+    return t;
+  }();
   return shuffles;
+}
+
+}  // namespace tq
+
+namespace tq {
+
+PackedField PackLayout(std::string_view layout) {
+  char bytes[32] = {};
+  for (int slot = 0; slot < SlotCount; ++slot) {
+    const char c = slot < static_cast<int>(layout.size()) ? layout[slot] : '0';
+    bytes[slot] = static_cast<char>((c == ' ' || (c >= '0' && c <= '9') ? c : '0') - ' ');
+  }
+  PackedField packed;
+  packed.LoadBytes(bytes);
+  packed.Apply(GetMoveShuffles().FromLayout);
+  return packed;
+}
+
+void UnpackLayout(PackedField packed, char* out32) {
+  packed.Apply(GetMoveShuffles().ToLayout);
+  packed.StoreCharacters(out32);
 }
 
 }  // namespace tq

@@ -1,5 +1,8 @@
-// The five moves as byte shuffles of a packed position, taken from the model's own moves.
+// The five moves as byte shuffles of a packed position, taken from the model's own moves,
+// and the shuffles between layout order and the packed arrangement.
 #pragma once
+
+#include <string_view>
 
 #include "solver/packed_field.h"
 
@@ -8,9 +11,22 @@ namespace tq {
 struct MoveShuffles {
   PackedField::Shuffle Turn[5];   // index 1 to 4: move codes 1 to 4
   PackedField::Shuffle Slide[2];  // index: the slide state the columns stand in
+  PackedField::Shuffle Identity;  // no move
+  PackedField::Shuffle FromLayout;
+  PackedField::Shuffle ToLayout;
+
+  // A walk step without branches: the shuffle for any buffer value and a slide state
+  // class (0, 1, or 2 for any other state). A slide from state 0 or 1 moves the columns;
+  // from any other state it changes nothing.
+  const PackedField::Shuffle* Step[256][3];
 };
 
 // Built once, on first use.
 const MoveShuffles& GetMoveShuffles();
+
+// The position a Field set from `layout` holds, packed.
+PackedField PackLayout(std::string_view layout);
+// The layout text of a packed position: 26 characters, and 6 more bytes of no meaning.
+void UnpackLayout(PackedField packed, char* out32);
 
 }  // namespace tq

@@ -1,11 +1,13 @@
-// A position held as its 26 layout characters in two vector registers, so that each
-// move is a pair of byte shuffles and the solved test a few compares.
+// A position held in two vector registers, arranged so that each move is a few byte
+// shuffles and the solved test a few compares. Rows 1 and 2 fill the low register and
+// rows 3 and 4 the high one, each row in bytes c and 8 + c by column; rows 0 and 5 of the
+// long columns sit in spare bytes. Values are the layout characters less 0x20, so that
+// the space of an empty slot is the zero a shuffle fills in.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <string_view>
 
 #if defined(__SSSE3__)
 #include <immintrin.h>
@@ -13,69 +15,76 @@
 
 namespace tq {
 
-// new[slot] = old[Source[slot]], or Fill where Source[slot] is negative.
+// new[slot] = old[Source[slot]], or an empty slot where Source[slot] is negative.
 struct SlotMapping {
   std::array<int8_t, 26> Source;
 };
 
-constexpr uint32_t CorrectColumnBits = (1u << 1) | (1u << 6) | (1u << 11) | (1u << 16) | (1u << 21);
+// The byte (0 to 31; 16 and up in the high register) that holds each slot.
+constexpr std::array<int8_t, 26> SlotByte = [] {
+  std::array<int8_t, 26> at{};
+  for (int c = 0; c < 5; ++c) {
+    for (int r = 1; r <= 4; ++r) at[5 * c + r] = static_cast<int8_t>((r >= 3 ? 16 : 0) + (r % 2 == 1 ? 0 : 8) + c);
+  }
+  for (int k = 0; k < 3; ++k) {
+    at[10 * k] = static_cast<int8_t>(5 + k);       // row 0 of columns 0, 2, 4
+    at[10 * k + 5] = static_cast<int8_t>(21 + k);  // row 5
+  }
+  return at;
+}();
+
+// new[byte] = old[Source[byte]], or 0 where negative.
+using ByteMapping = std::array<int8_t, 32>;
 
 #if defined(__SSSE3__)
 
 class PackedField {
  public:
   struct Shuffle {
-    __m128i LoFromLo, LoFromHi, HiFromLo, HiFromHi, FillLo, FillHi;
+    __m128i LoFromLo, LoFromHi, HiFromLo, HiFromHi;
   };
 
-  static Shuffle MakeShuffle(const SlotMapping& mapping) {
-    alignas(16) int8_t t[6][16];
-    std::memset(t, 0, sizeof t);
-    for (int i = 0; i < 4; ++i) std::memset(t[i], 0x80, 16);
-    for (int slot = 0; slot < 26; ++slot) {
-      const int src = mapping.Source[slot];
-      const int half = slot < 16 ? 0 : 2;
-      const int out = slot & 15;
-      if (src < 0) {
-        t[4 + half / 2][out] = ' ';
-      } else if (src < 16) {
-        t[half][out] = static_cast<int8_t>(src);
-      } else {
-        t[half + 1][out] = static_cast<int8_t>(src - 16);
-      }
+  static Shuffle MakeShuffle(const ByteMapping& mapping) {
+    alignas(16) int8_t t[4][16];
+    std::memset(t, 0x80, sizeof t);  // a shuffle index with the top bit set gives 0
+    for (int out = 0; out < 32; ++out) {
+      const int src = mapping[out];
+      if (src < 0) continue;
+      t[(out < 16 ? 0 : 2) + (src < 16 ? 0 : 1)][out & 15] = static_cast<int8_t>(src & 15);
     }
     auto load = [&](int k) { return _mm_load_si128(reinterpret_cast<const __m128i*>(t[k])); };
-    return {load(0), load(1), load(2), load(3), load(4), load(5)};
+    return {load(0), load(1), load(2), load(3)};
   }
 
-  void Load(const char* layout26) {
-    alignas(16) char buffer[32] = {};
-    std::memcpy(buffer, layout26, 26);
-    lo_ = _mm_load_si128(reinterpret_cast<const __m128i*>(buffer));
-    hi_ = _mm_load_si128(reinterpret_cast<const __m128i*>(buffer + 16));
+  // Bytes in layout order, as they are to be loaded or as they come out of Store.
+  void LoadBytes(const char* bytes32) {
+    lo_ = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes32));
+    hi_ = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes32 + 16));
+  }
+  void StoreBytes(char* bytes32) const {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes32), lo_);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes32 + 16), hi_);
+  }
+  // Bytes plus 0x20: the layout characters, when the bytes are in layout order.
+  void StoreCharacters(char* chars32) const {
+    const __m128i space = _mm_set1_epi8(' ');
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(chars32), _mm_add_epi8(lo_, space));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(chars32 + 16), _mm_add_epi8(hi_, space));
   }
 
   void Apply(const Shuffle& s) {
-    const __m128i lo = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(lo_, s.LoFromLo), _mm_shuffle_epi8(hi_, s.LoFromHi)), s.FillLo);
-    const __m128i hi = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(lo_, s.HiFromLo), _mm_shuffle_epi8(hi_, s.HiFromHi)), s.FillHi);
+    const __m128i lo = _mm_or_si128(_mm_shuffle_epi8(lo_, s.LoFromLo), _mm_shuffle_epi8(hi_, s.LoFromHi));
+    const __m128i hi = _mm_or_si128(_mm_shuffle_epi8(lo_, s.HiFromLo), _mm_shuffle_epi8(hi_, s.HiFromHi));
     lo_ = lo;
     hi_ = hi;
   }
 
-  // The number of columns whose rows 1 to 4 hold one value.
-  int32_t CorrectColumns() const {
-    const uint32_t lo = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(lo_, _mm_srli_si128(lo_, 1))));
-    const uint32_t hi = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(hi_, _mm_srli_si128(hi_, 1))));
-    const uint32_t equalToNext = (lo & 0x7fffu) | (hi << 16);
-    const uint32_t runs = equalToNext & (equalToNext >> 1) & (equalToNext >> 2);
-    return __builtin_popcount(runs & CorrectColumnBits);
-  }
-
-  void Store(char* layout26) const {
-    alignas(16) char buffer[32];
-    _mm_store_si128(reinterpret_cast<__m128i*>(buffer), lo_);
-    _mm_store_si128(reinterpret_cast<__m128i*>(buffer + 16), hi_);
-    std::memcpy(layout26, buffer, 26);
+  // One bit per column (bit c) whose rows 1 to 4 hold one value.
+  uint32_t CorrectColumnMask() const {
+    const __m128i oddRowsEqual = _mm_cmpeq_epi8(lo_, hi_);  // c: rows 1 and 3; 8 + c: rows 2 and 4
+    const __m128i firstTwoEqual = _mm_cmpeq_epi8(lo_, _mm_srli_si128(lo_, 8));  // c: rows 1 and 2
+    const __m128i all = _mm_and_si128(_mm_and_si128(oddRowsEqual, firstTwoEqual), _mm_srli_si128(oddRowsEqual, 8));
+    return static_cast<uint32_t>(_mm_movemask_epi8(all)) & 0x1fu;
   }
 
  private:
@@ -89,35 +98,34 @@ class PackedField {
 class PackedField {
  public:
   struct Shuffle {
-    SlotMapping Mapping;
+    ByteMapping Mapping;
   };
 
-  static Shuffle MakeShuffle(const SlotMapping& mapping) { return {mapping}; }
+  static Shuffle MakeShuffle(const ByteMapping& mapping) { return {mapping}; }
 
-  void Load(const char* layout26) { std::memcpy(slots_.data(), layout26, 26); }
+  void LoadBytes(const char* bytes32) { std::memcpy(bytes_.data(), bytes32, 32); }
+  void StoreBytes(char* bytes32) const { std::memcpy(bytes32, bytes_.data(), 32); }
+  void StoreCharacters(char* chars32) const {
+    for (int b = 0; b < 32; ++b) chars32[b] = static_cast<char>(bytes_[b] + ' ');
+  }
 
   void Apply(const Shuffle& s) {
-    std::array<char, 26> next;
-    for (int slot = 0; slot < 26; ++slot) {
-      const int src = s.Mapping.Source[slot];
-      next[slot] = src < 0 ? ' ' : slots_[src];
-    }
-    slots_ = next;
+    std::array<char, 32> next;
+    for (int b = 0; b < 32; ++b) next[b] = s.Mapping[b] < 0 ? 0 : bytes_[s.Mapping[b]];
+    bytes_ = next;
   }
 
-  int32_t CorrectColumns() const {
-    int32_t count = 0;
+  uint32_t CorrectColumnMask() const {
+    uint32_t mask = 0;
     for (int c = 0; c < 5; ++c) {
-      const char r = slots_[5 * c + 1];
-      count += slots_[5 * c + 2] == r && slots_[5 * c + 3] == r && slots_[5 * c + 4] == r;
+      const char r = bytes_[c];
+      if (bytes_[8 + c] == r && bytes_[16 + c] == r && bytes_[24 + c] == r) mask |= 1u << c;
     }
-    return count;
+    return mask;
   }
-
-  void Store(char* layout26) const { std::memcpy(layout26, slots_.data(), 26); }
 
  private:
-  std::array<char, 26> slots_{};
+  std::array<char, 32> bytes_{};
 };
 
 #endif

@@ -2,11 +2,13 @@
 // self-undoing sequences, and a replay of each sequence from the start position.
 #include "solver/search.h"
 
+#include <bit>
 #include <new>
 #include <vector>
 
 #include "model/field.h"
 #include "solver/move_buffer.h"
+#include "solver/foresight.h"
 #include "solver/move_shuffles.h"
 #include "solver/notation.h"
 #include "store/solutions.h"
@@ -20,17 +22,10 @@ const std::string NoResult = "No Result";
 constexpr std::string_view CorrectColumnLines[5] = {
     "", "Richtige Spalten: 1", "Richtige Spalten: 2", "Richtige Spalten: 3", "Richtige Spalten: 4"};
 
-// The layout a Field set from `layout` would give back: what every walk starts from.
-void NormalisedLayout(const std::string& layout, char* out26) {
-  for (int slot = 0; slot < SlotCount; ++slot) {
-    const char c = slot < static_cast<int>(layout.size()) ? layout[slot] : '0';
-    out26[slot] = c == ' ' || (c >= '0' && c <= '9') ? c : '0';
-  }
-}
-
 struct Walk {
   bool Solved = false;
   int32_t LastApplied = 0;  // the highest position whose move was applied
+  bool Foreseen = false;    // the end was foreseen and the walk got there
 };
 
 class Search {
@@ -38,9 +33,9 @@ class Search {
   Search(int32_t limit, std::vector<uint8_t>& buffer, const std::string& startLayout)
       : count_(limit, buffer, [this](int32_t finished) { FinishLength(finished); }),
         shuffles_(GetMoveShuffles()),
-        startLayout_(startLayout) {
-    NormalisedLayout(startLayout, startChars_);
-  }
+        startLayout_(startLayout),
+        start_(PackLayout(startLayout)),
+        askStore_(SolutionCount() != 0) {}
 
   std::string Run() {
     count_.Start();
@@ -51,9 +46,10 @@ class Search {
       SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(trials_) * 100u) / estimate_);
       DrainEvents();
       count_.PrunePass();
+      if (count_.LastChangeHigh() > Foresight::After) foresight_.Invalidate();
       DrainEvents();
       const Walk walk = Replay();
-      const std::string* stored = LookupReached();
+      const std::string* stored = LookupReached(walk);
       if (walk.Solved || stored != nullptr) return Success(walk, stored);
       if (count_.Advance() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
     }
@@ -72,34 +68,47 @@ class Search {
     trials_ = 0;
   }
 
-  void ApplyCode(uint8_t code, int32_t& slide) {
-    if (code >= 1 && code <= 4) {
-      position_.Apply(shuffles_.Turn[code]);
-    } else if (code == 5) {
-      if (slide == 0 || slide == 1) position_.Apply(shuffles_.Slide[slide]);
-      slide = slide == 0 ? 1 : 0;
-    }
-  }
-
+  // The walk: replays the candidate from the start, testing after every move. The
+  // position lives in locals so that it stays in registers between the moves.
   Walk Replay() {
     const uint8_t* moves = count_.Moves();
-    position_.Load(startChars_);
-    int32_t slide = SlideState;
-    int32_t i = 1;
-    for (;;) {
-      ApplyCode(moves[i], slide);
-      const int32_t correct = position_.CorrectColumns();
-      if (correct == 5) return {true, i};
-      if (correct != 0) AddListLine(CorrectColumnLines[correct]);
-      ++i;
-      if (moves[i] == 0) return {false, i - 1};
+    PackedField position = start_;
+    uint32_t slide = SlideState == 0 || SlideState == 1 ? static_cast<uint32_t>(SlideState) : 2;
+    Walk walk;
+    bool foreseen = false;
+    for (int32_t i = 1;; ++i) {
+      const uint32_t code = moves[i];
+      position.Apply(*shuffles_.Step[code][slide]);
+      // Computed rather than looked up: the next step's shuffle depends on it.
+      const uint32_t flipped = slide == 0 ? 1u : 0u;
+      slide = code == 5 ? flipped : slide;
+      const uint32_t correctMask = position.CorrectColumnMask();
+      if (correctMask != 0) [[unlikely]] {
+        const int32_t correct = std::popcount(correctMask);
+        if (correct == 5) {
+          walk = {true, i};
+          break;
+        }
+        AddListLine(CorrectColumnLines[correct]);
+      }
+      if (moves[i + 1] == 0) {
+        walk = {false, i, foreseen};
+        break;
+      }
+      if (i == Foresight::After && askStore_) {
+        foresight_.Foresee(position, slide, moves);
+        foreseen = true;
+      }
     }
+    position_ = position;
+    return walk;
   }
 
-  const std::string* LookupReached() {
-    if (SolutionCount() == 0) return nullptr;
-    char reached[SlotCount];
-    position_.Store(reached);
+  const std::string* LookupReached(const Walk& walk) {
+    if (!askStore_) return nullptr;
+    if (walk.Foreseen) return FindSolution(foresight_.Layout());
+    char reached[32];
+    UnpackLayout(position_, reached);
     return FindSolution(std::string_view(reached, SlotCount));
   }
 
@@ -114,8 +123,10 @@ class Search {
   MoveBuffer count_;
   const MoveShuffles& shuffles_;
   const std::string& startLayout_;
-  char startChars_[SlotCount];
+  PackedField start_;
   PackedField position_;
+  const bool askStore_;  // the list cannot gain entries while the search runs
+  Foresight foresight_;
   int32_t trials_ = 0;
   int32_t estimate_ = 1;
   uint32_t mark_ = 0;

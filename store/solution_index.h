@@ -32,6 +32,10 @@ class SolutionIndex {
     return MayHold(hash) ? ProbedHead(list, layout, hash) : NoEntry;
   }
   uint32_t Next(uint32_t entry) const { return next_[entry]; }
+  // Starts loading the filter word a later Head for the layout will read.
+  void Prefetch(std::string_view layout) const {
+    if (keys_ != 0) __builtin_prefetch(&filter_[HashLayout(layout) >> filterShift_]);
+  }
 
  private:
   struct Slot {

@@ -87,6 +87,8 @@ const std::string* FindSolution(std::string_view layout) {
   return &SolutionList[head].Solution;
 }
 
+void PrefetchSolution(std::string_view layout) { Index.Prefetch(layout); }
+
 std::string LookupSolution(std::string_view layout) {
   const std::string* solution = FindSolution(layout);
   return solution == nullptr ? std::string() : *solution;

@@ -39,6 +39,9 @@ std::string LookupSolution(std::string_view layout);
 // The same answer without a copy: nullptr where LookupSolution gives "". Never allocates.
 // The pointer stays valid until the list next changes.
 const std::string* FindSolution(std::string_view layout);
+// Starts fetching what FindSolution for the layout will read, so that a caller who knows
+// a layout early can do other work while it arrives.
+void PrefetchSolution(std::string_view layout);
 // Empties the list (for tests and tools).
 void ClearSolutions();
 
