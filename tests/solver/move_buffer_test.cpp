@@ -1,8 +1,11 @@
 // The odometer's order of candidates and the rewrite rules, seen as the sequences it yields.
 #include "solver/move_buffer.h"
 
+#include "reference_search.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +87,31 @@ TEST(MoveBuffer, SomeInversePairsSurviveBecauseTheSweepNeverLooksBack) {
     c.count.Advance();
   }
   EXPECT_EQ(c.Next(), "1231");
+}
+
+// Both passes stop early where they can tell the rest would change nothing; full passes
+// over every position must leave the same candidate, trial after trial, into long lengths.
+TEST(MoveBuffer, ShortenedSweepLeavesWhatAFullSweepLeaves) {
+  for (int32_t limit : {100, 12}) {
+    std::vector<uint8_t> buffer(limit + MoveBuffer::Padding);
+    MoveBuffer count(limit, buffer, [](int32_t) {});
+    count.Start();
+    for (int trial = 0; trial < 1500000; ++trial) {
+      std::vector<uint8_t> full(buffer.begin(), buffer.begin() + limit + 2);
+      for (int32_t p = 1; p <= limit; ++p) {
+        if (full[p] > 5) {
+          full[p] = 1;
+          ++full[p + 1];
+        }
+      }
+      count.CarryPass();
+      ASSERT_TRUE(std::equal(full.begin(), full.end(), buffer.begin())) << "carry, trial " << trial + 1;
+      ReferencePrune(full, limit);
+      count.PrunePass();
+      ASSERT_TRUE(std::equal(full.begin(), full.end(), buffer.begin())) << "trial " << trial + 1;
+      if (count.Advance()) break;
+    }
+  }
 }
 
 TEST(MoveBuffer, CountRunsOutWhenTheLastPositionReachesFive) {

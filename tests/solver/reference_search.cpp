@@ -59,6 +59,17 @@ void ApplyWalkMove(uint8_t code, int32_t& slide) {
   }
 }
 
+}  // namespace
+
+void ReferencePrune(std::vector<uint8_t>& moves, int32_t limit) {
+  Buffer b(limit);
+  b.v = moves;
+  Prune(b, limit);
+  moves = b.v;
+}
+
+namespace {
+
 std::string Done(const std::string& start, std::string result) {
   SolverRunning = 0;
   SetSearchProgress(0);
