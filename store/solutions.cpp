@@ -17,6 +17,9 @@ constexpr std::string_view LineEnd = "\r\n";
 
 std::vector<SolutionEntry> SolutionList;
 SolutionIndex Index;
+// Set when the file was there but could not be read whole: writing the list back would
+// replace every entry that was not read, so the file is left as it is.
+bool FileUnread = false;
 
 // Cuts a line into an entry by position: the first 26 bytes are the layout, the rest the solution.
 SolutionEntry EntryFromLine(std::string_view line) {
@@ -44,6 +47,7 @@ void ClearSolutions() {
 
 int32_t LoadSolutionsFromBytes(std::string_view bytes) {
   ClearSolutions();
+  FileUnread = false;
   ForEachLine(bytes, [](std::string_view line) { SolutionList.push_back(EntryFromLine(line)); });
   Index.Build(SolutionList);
   return 0;
@@ -53,6 +57,7 @@ int32_t LoadSolutions() {
   std::string bytes;
   const int32_t read = ReadFileBytes(SolutionsFile, bytes);
   LoadSolutionsFromBytes(bytes);
+  FileUnread = read < 0;
   return read;
 }
 
@@ -65,7 +70,7 @@ std::string SolutionsToBytes() {
   return bytes;
 }
 
-int32_t SaveSolutions() { return WriteFileSafely(SolutionsFile, SolutionsToBytes()); }
+int32_t SaveSolutions() { return FileUnread ? 0 : WriteFileSafely(SolutionsFile, SolutionsToBytes()); }
 
 // Only entries in the layout's chain can hold a longer text: all others of the layout are empty.
 int32_t StoreSolution(std::string_view layout, std::string_view solution) {

@@ -30,7 +30,8 @@ int32_t LoadSolutionsFromBytes(std::string_view bytes);
 // The list as the solutions file holds it: layout, solution and CR LF for every entry.
 std::string SolutionsToBytes();
 // Writes the list to the solutions file so that the old file survives any failure.
-// Returns 1 when the new file is in place, 0 when nothing was changed.
+// Returns 1 when the new file is in place, 0 when nothing was changed. A file that the last
+// load found but could not read whole is never replaced.
 int32_t SaveSolutions();
 // Replaces every longer solution of the layout in place, or appends a new entry. Returns 0.
 int32_t StoreSolution(std::string_view layout, std::string_view solution);

@@ -85,6 +85,22 @@ TEST_F(SolutionsFileTest, LoadReportsAFileItMayNotRead) {
   EXPECT_EQ(RunWithoutRoot([] { return LoadSolutions() == -1 && SolutionCount() == 0 ? 1 : 0; }), 1);
 }
 
+TEST_F(SolutionsFileTest, AFileThatCouldNotBeReadIsNeverReplaced) {
+  WriteBytes(SolutionsFile, OldBytes);
+  ::chmod(dir.Path().c_str(), 0777);
+  ::chmod(SolutionsFile.c_str(), 0222);  // writable, not readable
+  EXPECT_EQ(RunWithoutRoot([] {
+              const bool unread = LoadSolutions() == -1;
+              StoreSolution(std::string(26, '1'), "1");
+              return unread && SaveSolutions() == 0 ? 1 : 0;
+            }),
+            1);
+  ::chmod(SolutionsFile.c_str(), 0644);
+  EXPECT_EQ(ReadBytes(SolutionsFile), OldBytes);
+  EXPECT_EQ(LoadSolutions(), 1);
+  EXPECT_EQ(SaveSolutions(), 1) << "a later load that reads the file lifts the guard";
+}
+
 TEST_F(SolutionsFileTest, SaveWritesEveryEntryWithCrLf) {
   EXPECT_EQ(SaveSolutions(), 1);
   EXPECT_EQ(ReadBytes(SolutionsFile), "");
