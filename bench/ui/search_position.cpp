@@ -1,10 +1,18 @@
 // Setting up a benchmark search.
 #include "bench/ui/search_position.h"
 
+#include <ctime>
+
 #include "model/field.h"
 #include "store/solutions.h"
 
 namespace tq::bench {
+
+double ThreadCpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 void SetUpSearch(const std::string& layout) {
   ClearSolutions();

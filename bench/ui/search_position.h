@@ -9,6 +9,10 @@ namespace tq::bench {
 inline constexpr const char* RateLayout = "31010 452123024 554035412 ";
 inline constexpr const char* ManyLinesLayout = "51255 103414020 232015434 ";
 
+// CPU seconds the calling thread has used: unlike the wall clock, blind to other programs
+// that share the processor, so the two toolkits' runs compare even on a busy machine.
+double ThreadCpuSeconds();
+
 // Puts the Field at `layout` with its slide state and an empty solutions list.
 void SetUpSearch(const std::string& layout);
 

@@ -141,7 +141,7 @@ TEST_F(CommandsTest, SearchListsItsLinesTheTimeAndTheResultAndExportsIt) {
   EXPECT_EQ(lines[0].rfind("Status: 1/100 Time: ", 0), 0u) << lines[0];
   EXPECT_TRUE(IsTimeLine(lines[1])) << lines[1];
   EXPECT_EQ(lines[2], "22");
-  EXPECT_EQ(SearchProgress->value(), 0);
+  EXPECT_EQ(test::ShownProgress(), 0);
   EXPECT_EQ(FieldToLayout(), before);
   EXPECT_EQ(ExportedTexts(dataDirectory_), std::vector<std::string>{"22\r\n"});
   // What the picture shows is the position from before the search.
@@ -174,7 +174,7 @@ TEST_F(CommandsTest, DuringASearchOnlyEscapeActsAndStopsIt) {
   EXPECT_EQ(lines.back(), "No Result");
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(), IsTimeLine), 1);
   EXPECT_EQ(FieldToLayout(), test::LongSearchLayout);
-  EXPECT_EQ(SearchProgress->value(), 0);
+  EXPECT_EQ(test::ShownProgress(), 0);
   EXPECT_EQ(ExportedTexts(dataDirectory_), std::vector<std::string>{"No Result\r\n"});
   // The stop thread takes its request back once it has seen the search end.
   for (int i = 0; i < 2000 && StopRequested.load() != 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "ui/qt/event_pump.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/result_list.h"
 #include "ui/startup.h"
@@ -63,7 +64,10 @@ std::vector<std::string> ListedLines() {
   return lines;
 }
 
-int ShownProgress() { return SearchProgress->value(); }
+int ShownProgress() {
+  FlushPendingOutput();
+  return SearchProgress->value();
+}
 
 QImage GrabMainWindow() {
   DrainEventsNow();

@@ -33,6 +33,7 @@ void ClickMainWindow(QPoint at);
 
 // Shown lines of ResultList after a flush.
 std::vector<std::string> ListedLines();
+// What the progress bar shows once the pending output is flushed, as when the program waits.
 int ShownProgress();
 // What the window shows, pixel for pixel.
 QImage GrabMainWindow();

@@ -16,7 +16,8 @@ QProgressBar* SearchProgress = nullptr;
 
 namespace {
 constexpr int ProgressMaximum = 300;
-int ShownProgress = 0;
+int ShownProgress = 0;   // what the bar shows
+int WantedProgress = 0;  // what the search last asked for, clamped
 }  // namespace
 
 FieldPictureWidget::FieldPictureWidget(QWidget* parent) : QWidget(parent) {
@@ -49,6 +50,7 @@ int32_t CreateControls() {
   SearchProgress->setFocusPolicy(Qt::NoFocus);
   SearchProgress->setAttribute(Qt::WA_NoMousePropagation);  // a press on the bar is the bar's
   ShownProgress = 0;
+  WantedProgress = 0;
   for (QWidget* control : {static_cast<QWidget*>(FieldPicture), static_cast<QWidget*>(ResultList),
                            static_cast<QWidget*>(SearchProgress)}) {
     control->show();
@@ -67,14 +69,18 @@ int32_t RefreshField() {
   return DrainEventsNow();
 }
 
-// A progress bar repaints on every change, so the widget is only touched when the shown
-// (clamped) value changes; the search sets a value on every trial.
+// A progress bar repaints at once on every change, at a cost of 100 us and more, and the
+// search sets a value on every trial: it only records the value, and the event pump shows
+// it now and then.
 int32_t SetSearchProgress(int32_t value) {
-  const int shown = std::clamp(value, 0, ProgressMaximum);
-  if (shown == ShownProgress) return 0;
-  ShownProgress = shown;
-  if (SearchProgress != nullptr) SearchProgress->setValue(shown);
+  WantedProgress = std::clamp(value, 0, ProgressMaximum);
   return 0;
+}
+
+void ShowSearchProgress() {
+  if (WantedProgress == ShownProgress) return;
+  ShownProgress = WantedProgress;
+  if (SearchProgress != nullptr) SearchProgress->setValue(ShownProgress);
 }
 
 }  // namespace tq

@@ -1,4 +1,4 @@
-// What the Qt event pump tells benchmarks and tests about itself.
+// What the Qt event pump offers benchmarks and tests beyond the toolkit operations.
 #pragma once
 
 #include <cstdint>
@@ -8,5 +8,8 @@ namespace tq {
 // How often DrainEvents has been called; the search calls it twice per trial. Readable
 // from any thread.
 uint64_t DrainEventsCalls();
+
+// Shows the lines and the progress value that wait for the next flush.
+void FlushPendingOutput();
 
 }  // namespace tq

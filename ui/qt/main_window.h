@@ -46,6 +46,9 @@ extern MainWindowWidget* MainWindow;
 extern FieldPictureWidget* FieldPicture;
 extern QProgressBar* SearchProgress;
 
+// Shows the progress value the search last set, when it differs from what the bar shows.
+void ShowSearchProgress();
+
 // Top-left corner that centres a window of the given size on a W x H screen; a window larger
 // than the screen starts at its edge.
 QPoint CentredPosition(int screenWidth, int screenHeight, int width, int height);
