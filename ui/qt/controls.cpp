@@ -36,25 +36,32 @@ void FieldPictureWidget::paintEvent(QPaintEvent*) {
   if (!image_.isNull()) painter.drawImage(0, 0, image_);
 }
 
+namespace {
+
+QProgressBar* NewSearchProgress(QWidget* parent) {
+  auto* bar = new QProgressBar(parent);
+  bar->setGeometry(FieldWidth, FieldHeight - 15, 300, 15);
+  bar->setRange(0, ProgressMaximum);
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  bar->setFocusPolicy(Qt::NoFocus);
+  bar->setAttribute(Qt::WA_NoMousePropagation);  // a press on the bar is the bar's, not a drag
+  return bar;
+}
+
+}  // namespace
+
 int32_t CreateControls() {
   if (MainWindow == nullptr) return 0;
   FieldPicture = new FieldPictureWidget(MainWindow);
   FieldPicture->setGeometry(0, 0, FieldWidth, FieldHeight);
   ResultList = new ResultListView(MainWindow);
   ResultList->setGeometry(FieldWidth, 0, 300, FieldHeight - 15);
-  SearchProgress = new QProgressBar(MainWindow);
-  SearchProgress->setGeometry(FieldWidth, FieldHeight - 15, 300, 15);
-  SearchProgress->setRange(0, ProgressMaximum);
-  SearchProgress->setValue(0);
-  SearchProgress->setTextVisible(false);
-  SearchProgress->setFocusPolicy(Qt::NoFocus);
-  SearchProgress->setAttribute(Qt::WA_NoMousePropagation);  // a press on the bar is the bar's
-  ShownProgress = 0;
-  WantedProgress = 0;
-  for (QWidget* control : {static_cast<QWidget*>(FieldPicture), static_cast<QWidget*>(ResultList),
-                           static_cast<QWidget*>(SearchProgress)}) {
-    control->show();
-  }
+  SearchProgress = NewSearchProgress(MainWindow);
+  ShownProgress = WantedProgress = 0;
+  FieldPicture->show();
+  ResultList->show();
+  SearchProgress->show();
   return 0;
 }
 
@@ -63,6 +70,8 @@ int32_t ShowFieldImage() {
   return 0;
 }
 
+// A real drain, not the search's cheap one: the picture repaints at once, and keys pressed
+// in the meantime run their commands now.
 int32_t RefreshField() {
   DrawField();
   ShowFieldImage();

@@ -47,11 +47,17 @@ int ResultListModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
   const std::string_view line = lines_.Line(static_cast<size_t>(index.row()));
+  // The program's texts are ASCII; a stored solution read from the file may hold anything.
   return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 ResultListView::ResultListView(QWidget* parent) : QTableView(parent), model_(new ResultListModel(this)) {
   setModel(model_);
+  LookLikeAList();
+  BehaveLikeAList();
+}
+
+void ResultListView::LookLikeAList() {
   horizontalHeader()->hide();
   horizontalHeader()->setStretchLastSection(true);
   verticalHeader()->hide();
@@ -64,6 +70,9 @@ ResultListView::ResultListView(QWidget* parent) : QTableView(parent), model_(new
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+}
+
+void ResultListView::BehaveLikeAList() {
   setAutoScroll(false);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -46,6 +46,8 @@ class ResultListView : public QTableView {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
+  void LookLikeAList();
+  void BehaveLikeAList();
   ResultListModel* model_;
 };
 
