@@ -13,7 +13,8 @@ inline constexpr const char* ManyLinesLayout = "51255 103414020 232015434 ";
 // that share the processor, so the two toolkits' runs compare even on a busy machine.
 double ThreadCpuSeconds();
 
-// Puts the Field at `layout` with its slide state and an empty solutions list.
+// Puts the Field at `layout` with its slide state and an empty solutions list, once no
+// earlier stop request is pending.
 void SetUpSearch(const std::string& layout);
 
 }  // namespace tq::bench
