@@ -2,7 +2,6 @@
 // self-undoing sequences, and a replay of each sequence from the start position.
 #include "solver/search.h"
 
-#include <bit>
 #include <new>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "solver/foresight.h"
 #include "solver/move_shuffles.h"
 #include "solver/notation.h"
+#include "solver/walk.h"
 #include "store/solutions.h"
 #include "ui/toolkit.h"
 
@@ -19,14 +19,6 @@ namespace tq {
 namespace {
 
 const std::string NoResult = "No Result";
-constexpr std::string_view CorrectColumnLines[5] = {
-    "", "Richtige Spalten: 1", "Richtige Spalten: 2", "Richtige Spalten: 3", "Richtige Spalten: 4"};
-
-struct Walk {
-  bool Solved = false;
-  int32_t LastApplied = 0;  // the highest position whose move was applied
-  bool Foreseen = false;    // the end was foreseen and the walk got there
-};
 
 class Search {
  public:
@@ -48,7 +40,7 @@ class Search {
       count_.PrunePass();
       if (count_.LastChangeHigh() > Foresight::After) foresight_.Invalidate();
       DrainEvents();
-      const Walk walk = Replay();
+      const Walk walk = WalkCandidate(count_.Moves(), start_, SlideState, askStore_ ? &foresight_ : nullptr);
       const std::string* stored = LookupReached(walk);
       if (walk.Solved || stored != nullptr) return Success(walk, stored);
       if (count_.Advance() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
@@ -68,47 +60,11 @@ class Search {
     trials_ = 0;
   }
 
-  // The walk: replays the candidate from the start, testing after every move. The
-  // position lives in locals so that it stays in registers between the moves.
-  Walk Replay() {
-    const uint8_t* moves = count_.Moves();
-    PackedField position = start_;
-    uint32_t slide = SlideState == 0 || SlideState == 1 ? static_cast<uint32_t>(SlideState) : 2;
-    Walk walk;
-    bool foreseen = false;
-    for (int32_t i = 1;; ++i) {
-      const uint32_t code = moves[i];
-      position.Apply(*shuffles_.Step[code][slide]);
-      // Computed rather than looked up: the next step's shuffle depends on it.
-      const uint32_t flipped = slide == 0 ? 1u : 0u;
-      slide = code == 5 ? flipped : slide;
-      const uint32_t correctMask = position.CorrectColumnMask();
-      if (correctMask != 0) [[unlikely]] {
-        const int32_t correct = std::popcount(correctMask);
-        if (correct == 5) {
-          walk = {true, i};
-          break;
-        }
-        AddListLine(CorrectColumnLines[correct]);
-      }
-      if (moves[i + 1] == 0) {
-        walk = {false, i, foreseen};
-        break;
-      }
-      if (i == Foresight::After && askStore_) {
-        foresight_.Foresee(position, slide, moves);
-        foreseen = true;
-      }
-    }
-    position_ = position;
-    return walk;
-  }
-
   const std::string* LookupReached(const Walk& walk) {
     if (!askStore_) return nullptr;
     if (walk.Foreseen) return FindSolution(foresight_.Layout());
     char reached[32];
-    UnpackLayout(position_, reached);
+    UnpackLayout(walk.End, reached);
     return FindSolution(std::string_view(reached, SlotCount));
   }
 
@@ -124,7 +80,6 @@ class Search {
   const MoveShuffles& shuffles_;
   const std::string& startLayout_;
   PackedField start_;
-  PackedField position_;
   const bool askStore_;  // the list cannot gain entries while the search runs
   Foresight foresight_;
   int32_t trials_ = 0;
