@@ -2,9 +2,7 @@
 # Runs every benchmark of a build.
 set -euo pipefail
 build=$1
-shopt -s nullglob
-for b in "$build"/bench/bench_*; do
-  [ -x "$b" ] || continue
+find "$build/bench" -type f -name 'bench_*' -perm -u+x | sort | while read -r b; do
   echo "== $(basename "$b")"
   "$b"
 done
