@@ -31,9 +31,10 @@ TQ_INNER_LOOP Walk WalkCandidate(const uint8_t* moves, const PackedField& start,
   for (int32_t i = 1;; ++i) {
     const uint32_t code = moves[i];
     position.Apply(*shuffles.Step[code][slide]);
-    // Computed rather than looked up: the next step's shuffle depends on it.
-    const uint32_t flipped = slide == 0 ? 1u : 0u;
-    slide = code == 5 ? flipped : slide;
+    // Computed without a branch: slides come at no pattern a predictor could learn.
+    const uint32_t flipped = static_cast<uint32_t>(slide == 0);
+    const uint32_t keep = static_cast<uint32_t>(code != 5) - 1u;  // all ones for a slide
+    slide = (flipped & keep) | (slide & ~keep);
     const uint32_t correctMask = position.CorrectColumnMask();
     if (correctMask != 0) [[unlikely]] {
       const int32_t correct = std::popcount(correctMask);
