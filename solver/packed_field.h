@@ -79,6 +79,21 @@ class PackedField {
     hi_ = hi;
   }
 
+  bool operator==(const PackedField& other) const {
+    const __m128i same = _mm_and_si128(_mm_cmpeq_epi8(lo_, other.lo_), _mm_cmpeq_epi8(hi_, other.hi_));
+    return _mm_movemask_epi8(same) == 0xffff;
+  }
+
+  // A quick mix of all 32 bytes, for tables of the search's own.
+  uint64_t Mix() const {
+    const uint64_t a = static_cast<uint64_t>(_mm_cvtsi128_si64(lo_));
+    const uint64_t b = static_cast<uint64_t>(_mm_extract_epi64(lo_, 1));
+    const uint64_t c = static_cast<uint64_t>(_mm_cvtsi128_si64(hi_));
+    const uint64_t d = static_cast<uint64_t>(_mm_extract_epi64(hi_, 1));
+    return (a * 0x9E3779B97F4A7C15ull) ^ (b * 0xC2B2AE3D27D4EB4Full) ^ (c * 0x165667B19E3779F9ull) ^
+           (d * 0xD6E8FEB86659FD93ull);
+  }
+
   // One bit per column (bit c) whose rows 1 to 4 hold one value.
   uint32_t CorrectColumnMask() const {
     const __m128i oddRowsEqual = _mm_cmpeq_epi8(lo_, hi_);  // c: rows 1 and 3; 8 + c: rows 2 and 4
@@ -113,6 +128,14 @@ class PackedField {
     std::array<char, 32> next;
     for (int b = 0; b < 32; ++b) next[b] = s.Mapping[b] < 0 ? 0 : bytes_[s.Mapping[b]];
     bytes_ = next;
+  }
+
+  bool operator==(const PackedField& other) const { return bytes_ == other.bytes_; }
+
+  uint64_t Mix() const {
+    uint64_t h = 0xcbf29ce484222325ull;
+    for (char b : bytes_) h = (h ^ static_cast<uint8_t>(b)) * 0x100000001b3ull;
+    return h;
   }
 
   uint32_t CorrectColumnMask() const {

@@ -8,6 +8,7 @@
 #include "model/field.h"
 #include "solver/move_buffer.h"
 #include "solver/foresight.h"
+#include "solver/miss_cache.h"
 #include "solver/move_shuffles.h"
 #include "solver/notation.h"
 #include "solver/walk.h"
@@ -61,11 +62,17 @@ class Search {
   }
 
   const std::string* LookupReached(const Walk& walk) {
-    if (!askStore_) return nullptr;
-    if (walk.Foreseen) return FindSolution(foresight_.Layout());
-    char reached[32];
-    UnpackLayout(walk.End, reached);
-    return FindSolution(std::string_view(reached, SlotCount));
+    if (!askStore_ || misses_.Holds(walk.End)) return nullptr;
+    const std::string* found;
+    if (walk.Foreseen) {
+      found = FindSolution(foresight_.Layout());
+    } else {
+      char reached[32];
+      UnpackLayout(walk.End, reached);
+      found = FindSolution(std::string_view(reached, SlotCount));
+    }
+    if (found == nullptr) misses_.Remember(walk.End);
+    return found;
   }
 
   std::string Success(const Walk& walk, const std::string* stored) {
@@ -82,6 +89,7 @@ class Search {
   PackedField start_;
   const bool askStore_;  // the list cannot gain entries while the search runs
   Foresight foresight_;
+  MissCache misses_;
   int32_t trials_ = 0;
   int32_t estimate_ = 1;
   uint32_t mark_ = 0;

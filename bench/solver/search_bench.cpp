@@ -74,9 +74,15 @@ void Print(const char* what, const Run& r) {
 int main(int argc, char** argv) {
   const int64_t trials = argc > 1 ? std::atoll(argv[1]) : 20000000;
   tq::ClearSolutions();
+  const std::string mode = argc > 2 ? argv[2] : "";
+  if (mode == "full") {  // only the run with a million entries, for profiling
+    FillSolutions(1000000);
+    Print("1,000,000 solutions", SearchFor(trials));
+    return 0;
+  }
   const Run empty = SearchFor(trials);
   Print("empty solutions list", empty);
-  if (argc > 2 && std::string(argv[2]) == "empty") return 0;
+  if (mode == "empty") return 0;
   FillSolutions(1000000);
   const Run full = SearchFor(trials);
   Print("1,000,000 solutions", full);
