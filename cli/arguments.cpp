@@ -25,10 +25,10 @@ void ReadOption(std::span<const std::string> args, size_t& index, std::span<cons
   const std::string_view arg = args[index];
   const size_t equals = arg.find('=');
   const std::string_view name = arg.substr(0, equals);
-  const OptionSpec* spec = FindOption(options, name);
-  if (spec == nullptr) {
+  const OptionSpec* option = FindOption(options, name);
+  if (option == nullptr) {
     parsed.Problem = "unknown option '" + std::string(name) + "'";
-  } else if (!spec->TakesValue) {
+  } else if (!option->TakesValue) {
     if (equals != std::string_view::npos) parsed.Problem = "option " + std::string(name) + " takes no value";
     parsed.Options[std::string(name)] = "";
   } else if (equals != std::string_view::npos) {
