@@ -8,7 +8,18 @@
 #include "solver/move_shuffles.h"
 #include "ui/toolkit.h"
 
-#if defined(__x86_64__) && defined(__GNUC__)
+// The copy is chosen while the program loads, before a sanitizer's runtime is ready to
+// watch the code that chooses; sanitized builds keep the one plain copy.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define TQ_SANITIZED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define TQ_SANITIZED 1
+#endif
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(TQ_SANITIZED)
 #define TQ_INNER_LOOP __attribute__((target_clones("avx2", "default")))
 #else
 #define TQ_INNER_LOOP
