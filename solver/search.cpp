@@ -25,7 +25,6 @@ class Search {
  public:
   Search(int32_t limit, std::vector<uint8_t>& buffer, const std::string& startLayout)
       : count_(limit, buffer, [this](int32_t finished) { FinishLength(finished); }),
-        shuffles_(GetMoveShuffles()),
         startLayout_(startLayout),
         start_(PackLayout(startLayout)),
         askStore_(SolutionCount() != 0) {}
@@ -84,7 +83,6 @@ class Search {
   }
 
   MoveBuffer count_;
-  const MoveShuffles& shuffles_;
   const std::string& startLayout_;
   PackedField start_;
   const bool askStore_;  // the list cannot gain entries while the search runs
