@@ -77,10 +77,6 @@ const MoveShuffles& GetMoveShuffles() {
   return shuffles;
 }
 
-}  // namespace tq
-
-namespace tq {
-
 PackedField PackLayout(std::string_view layout) {
   char bytes[32] = {};
   for (int slot = 0; slot < SlotCount; ++slot) {
