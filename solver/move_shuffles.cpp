@@ -1,4 +1,5 @@
-// Derives each move's slot mapping by running the model's move on a field of slot numbers.
+// The moves as shuffles of the packed position, each derived by running the model's move on a
+// field of slot numbers, and the conversions between a layout and the packed position.
 #include "solver/move_shuffles.h"
 
 #include "model/field.h"
