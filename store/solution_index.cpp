@@ -2,13 +2,14 @@
 // blocked filter of one 64-bit word per probe with three bits per layout.
 #include "store/solution_index.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace tq {
 
 namespace {
 constexpr size_t MinSlots = 32;
-constexpr size_t SlotsPerFilterWord = 16;  // half a byte of filter per slot, 1 to 2 per layout
+constexpr size_t SlotsPerFilterWord = 4;  // two bytes of filter per slot, 4 to 8 per layout
 
 constexpr size_t PrefetchDistance = 16;
 
@@ -41,6 +42,7 @@ uint32_t SolutionIndex::ProbedHead(const std::vector<SolutionEntry>& list, std::
 }
 
 void SolutionIndex::Clear() {
+  ++changes_;
   slots_.clear();
   filter_.clear();
   next_.clear();
@@ -64,6 +66,7 @@ void SolutionIndex::Build(const std::vector<SolutionEntry>& list) {
 }
 
 void SolutionIndex::Add(const std::vector<SolutionEntry>& list, uint32_t entry) {
+  ++changes_;
   const std::string& layout = list[entry].Layout;
   Link(list, SlotFor(list, layout, HashLayout(layout)), entry);
 }
@@ -78,8 +81,9 @@ void SolutionIndex::Resize(const std::vector<SolutionEntry>& list, size_t keys) 
   filterShift_ = 64 - std::countr_zero(filter_.size());
   for (const Slot& slot : old) {
     if (slot.head == NoEntry) continue;
-    const uint64_t hash = HashLayout(list[slot.head].Layout);
-    Remember(hash);
+    const std::string& layout = list[slot.head].Layout;
+    const uint64_t hash = HashLayout(layout);
+    Remember(FilterKey(layout, hash));
     FreeSlot(hash) = slot;
   }
 }
@@ -97,10 +101,22 @@ SolutionIndex::Slot& SolutionIndex::SlotFor(const std::vector<SolutionEntry>& li
   if (found != NotFound) return slots_[found];
   if (2 * (keys_ + 1) > slots_.size()) Resize(list, keys_ + 1);
   ++keys_;
-  Remember(hash);
+  Remember(FilterKey(layout, hash));
   Slot& slot = FreeSlot(hash);
   slot.tag = Tag(hash);
   return slot;
+}
+
+void SolutionIndex::KeyFilter(const std::vector<SolutionEntry>& list, LayoutKey key) {
+  if (key == filterKey_) return;
+  ++changes_;
+  filterKey_ = key;
+  std::fill(filter_.begin(), filter_.end(), 0);
+  for (const Slot& slot : slots_) {
+    if (slot.head == NoEntry) continue;
+    const std::string& layout = list[slot.head].Layout;
+    Remember(FilterKey(layout, HashLayout(layout)));
+  }
 }
 
 // Appends entry to the slot's chain; an emptied chain starts afresh with it.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/layout_hash.h"
+#include "store/solution_filter.h"
 #include "store/solutions.h"
 
 namespace tq {
@@ -29,12 +30,14 @@ class SolutionIndex {
   uint32_t Head(const std::vector<SolutionEntry>& list, std::string_view layout) const {
     if (keys_ == 0) return NoEntry;
     const uint64_t hash = HashLayout(layout);
-    return MayHold(hash) ? ProbedHead(list, layout, hash) : NoEntry;
+    return MayHold(FilterKey(layout, hash)) ? ProbedHead(list, layout, hash) : NoEntry;
   }
   uint32_t Next(uint32_t entry) const { return next_[entry]; }
-  // Starts loading the filter word a later Head for the layout will read.
-  void Prefetch(std::string_view layout) const {
-    if (keys_ != 0) __builtin_prefetch(&filter_[HashLayout(layout) >> filterShift_]);
+  // Keys the filter by `key` (nullptr: by the layout's hash) and fills it anew.
+  void KeyFilter(const std::vector<SolutionEntry>& list, LayoutKey key);
+  // The filter as it stands; a view of an index without keys is not usable.
+  SolutionFilter Filter() const {
+    return keys_ == 0 ? SolutionFilter(nullptr, 63, &changes_) : SolutionFilter(filter_.data(), filterShift_, &changes_);
   }
 
  private:
@@ -45,11 +48,9 @@ class SolutionIndex {
   };
 
   static uint32_t Tag(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
-  static uint64_t FilterBits(uint64_t hash) {
-    return (1ull << ((hash >> 24) & 63)) | (1ull << ((hash >> 30) & 63)) | (1ull << ((hash >> 36) & 63));
-  }
+  uint64_t FilterKey(std::string_view layout, uint64_t hash) const { return filterKey_ ? filterKey_(layout) : hash; }
   bool MayHold(uint64_t hash) const {
-    const uint64_t bits = FilterBits(hash);
+    const uint64_t bits = FilterBitsOf(hash);
     return (filter_[hash >> filterShift_] & bits) == bits;
   }
   static constexpr size_t NotFound = ~size_t{0};
@@ -61,7 +62,7 @@ class SolutionIndex {
   void Resize(const std::vector<SolutionEntry>& list, size_t keys);
   Slot& FreeSlot(uint64_t hash);
   Slot& SlotFor(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash);
-  void Remember(uint64_t hash) { filter_[hash >> filterShift_] |= FilterBits(hash); }
+  void Remember(uint64_t key) { filter_[key >> filterShift_] |= FilterBitsOf(key); }
   void Link(const std::vector<SolutionEntry>& list, Slot& slot, uint32_t entry);
 
   std::vector<Slot> slots_;
@@ -70,6 +71,8 @@ class SolutionIndex {
   size_t slotMask_ = 0;
   int filterShift_ = 63;
   size_t keys_ = 0;
+  uint64_t changes_ = 0;  // counts every change, so that a view can tell it is out of date
+  LayoutKey filterKey_ = nullptr;
 };
 
 }  // namespace tq

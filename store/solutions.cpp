@@ -92,7 +92,9 @@ const std::string* FindSolution(std::string_view layout) {
   return &SolutionList[head].Solution;
 }
 
-void PrefetchSolution(std::string_view layout) { Index.Prefetch(layout); }
+SolutionFilter CurrentSolutionFilter() { return Index.Filter(); }
+
+void KeySolutionFilter(LayoutKey key) { Index.KeyFilter(SolutionList, key); }
 
 std::string LookupSolution(std::string_view layout) {
   const std::string* solution = FindSolution(layout);

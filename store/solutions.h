@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/solution_filter.h"
+
 namespace tq {
 
 struct SolutionEntry {
@@ -40,9 +42,12 @@ std::string LookupSolution(std::string_view layout);
 // The same answer without a copy: nullptr where LookupSolution gives "". Never allocates.
 // The pointer stays valid until the list next changes.
 const std::string* FindSolution(std::string_view layout);
-// Starts fetching what FindSolution for the layout will read, so that a caller who knows
-// a layout early can do other work while it arrives.
-void PrefetchSolution(std::string_view layout);
+// The filter in front of FindSolution, for a caller who knows many layouts' keys early and
+// wants to fetch and test their words itself. Keyed by HashLayout (store/layout_hash.h)
+// unless KeySolutionFilter chose another key.
+SolutionFilter CurrentSolutionFilter();
+// Keys the filter by `key` from now on (nullptr: by HashLayout again), filling it anew.
+void KeySolutionFilter(LayoutKey key);
 // Empties the list (for tests and tools).
 void ClearSolutions();
 

@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "store/layout_hash.h"
 #include "store/solutions.h"
 #include "store_test_support.h"
 
@@ -121,6 +122,47 @@ TEST_F(StoreRules, IndexAgreesWithAPlainWalkThroughManyStoresAndLoads) {
     ASSERT_EQ(LookupSolution(probe), walked.Lookup(probe)) << "step " << step;
   }
   EXPECT_EQ(ListedEntries(), walked.entries);
+}
+
+// A deliberately poor key, so that the filter says "maybe" often and the index must decide.
+uint64_t FirstByteKey(std::string_view layout) { return layout.empty() ? 0 : uint64_t{0x9E3779B97F4A7C15} * static_cast<unsigned char>(layout[0]); }
+uint64_t LengthKey(std::string_view layout) { return uint64_t{0xC2B2AE3D27D4EB4F} * (layout.size() + 1); }
+
+TEST_F(StoreRules, AnyKeyOfTheFilterGivesTheSameAnswers) {
+  std::mt19937 random(11);
+  WalkedList walked;
+  const LayoutKey keys[] = {nullptr, &FirstByteKey, &LengthKey};
+  for (int step = 0; step < 3000; ++step) {
+    if (step % 1000 == 0) KeySolutionFilter(keys[step / 1000]);  // the filter is filled anew
+    const std::string layout = Layout(std::to_string(random() % 900));
+    const std::string solution(random() % 4, '3');
+    walked.Store(layout, solution);
+    StoreSolution(layout, solution);
+    const std::string probe = Layout(std::to_string(random() % 900));
+    ASSERT_EQ(LookupSolution(probe), walked.Lookup(probe)) << "step " << step;
+  }
+  KeySolutionFilter(nullptr);
+}
+
+TEST_F(StoreRules, FilterViewHoldsEveryStoredLayoutAndKnowsWhenItIsOutOfDate) {
+  KeySolutionFilter(&FirstByteKey);
+  EXPECT_FALSE(CurrentSolutionFilter().Usable());  // nothing stored: nothing to ask
+  for (int k = 0; k < 500; ++k) StoreSolution(Layout(std::to_string(k * 7919)), "1");
+  const SolutionFilter filter = CurrentSolutionFilter();
+  ASSERT_TRUE(filter.Usable());
+  for (int k = 0; k < 500; ++k) EXPECT_TRUE(filter.MayHold(FirstByteKey(Layout(std::to_string(k * 7919)))));
+  EXPECT_TRUE(filter.Current());
+  StoreSolution(a, "11");  // a new layout: the filter may have been made anew
+  EXPECT_FALSE(filter.Current());
+  const SolutionFilter again = CurrentSolutionFilter();
+  StoreSolution(a, "1");  // a shorter text in place changes no key
+  EXPECT_TRUE(again.Current());
+  ClearSolutions();
+  EXPECT_FALSE(again.Current());
+  KeySolutionFilter(nullptr);
+  for (int k = 0; k < 200; ++k) StoreSolution(Layout(std::to_string(k)), "2");
+  const SolutionFilter hashed = CurrentSolutionFilter();
+  for (int k = 0; k < 200; ++k) EXPECT_TRUE(hashed.MayHold(HashLayout(Layout(std::to_string(k)))));
 }
 
 TEST_F(StoreRules, FoundSolutionIsTheListedEntryItself) {
