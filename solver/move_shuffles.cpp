@@ -67,14 +67,19 @@ void FillStepTable(MoveShuffles& t) {
 }
 }  // namespace
 
+namespace {
+// Kept out of line, so that the many calls after the first pay only for a guard test.
+[[gnu::noinline]] MoveShuffles BuildMoveShuffles() {
+  MoveShuffles t{};
+  BuildArrangement(t);
+  BuildMoves(t);
+  FillStepTable(t);
+  return t;
+}
+}  // namespace
+
 const MoveShuffles& GetMoveShuffles() {
-  static const MoveShuffles shuffles = [] {
-    MoveShuffles t{};
-    BuildArrangement(t);
-    BuildMoves(t);
-    FillStepTable(t);
-    return t;
-  }();
+  static const MoveShuffles shuffles = BuildMoveShuffles();
   return shuffles;
 }
 
@@ -88,6 +93,16 @@ PackedField PackLayout(std::string_view layout) {
   packed.LoadBytes(bytes);
   packed.Apply(GetMoveShuffles().FromLayout);
   return packed;
+}
+
+uint64_t PackedLayoutKey(std::string_view layout) {
+  if (layout.size() != static_cast<size_t>(SlotCount)) return HashLayout(layout);
+  char bytes[32] = {};
+  for (int slot = 0; slot < SlotCount; ++slot) bytes[slot] = static_cast<char>(layout[slot] - ' ');
+  PackedField packed;
+  packed.LoadBytes(bytes);
+  packed.Apply(GetMoveShuffles().FromLayout);
+  return packed.Key();
 }
 
 void UnpackLayout(PackedField packed, char* out32) {

@@ -28,5 +28,8 @@ const MoveShuffles& GetMoveShuffles();
 PackedField PackLayout(std::string_view layout);
 // The layout text of a packed position: 26 characters, and 6 more bytes of no meaning.
 void UnpackLayout(PackedField packed, char* out32);
+// The key of a layout for the solutions filter: PackedField::Key of the position whose text
+// it is. Layouts no position has (other lengths, other characters) get keys of no meaning.
+uint64_t PackedLayoutKey(std::string_view layout);
 
 }  // namespace tq

@@ -1,17 +1,17 @@
 // The search: an odometer over move sequences, local rewrite rules that skip many
-// self-undoing sequences, and a replay of each sequence from the start position.
+// self-undoing sequences, and a replay of each sequence from the start position, reported
+// trial by trial while the count and the replays run a few trials ahead.
 #include "solver/search.h"
 
 #include <new>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "model/field.h"
-#include "solver/move_buffer.h"
-#include "solver/foresight.h"
-#include "solver/miss_cache.h"
 #include "solver/move_shuffles.h"
 #include "solver/notation.h"
-#include "solver/walk.h"
+#include "solver/trial_queue.h"
 #include "store/solutions.h"
 #include "ui/toolkit.h"
 
@@ -21,74 +21,76 @@ namespace {
 
 const std::string NoResult = "No Result";
 
+constexpr std::string_view CorrectColumnLines[5] = {
+    "", "Richtige Spalten: 1", "Richtige Spalten: 2", "Richtige Spalten: 3", "Richtige Spalten: 4"};
+
 class Search {
  public:
   Search(int32_t limit, std::vector<uint8_t>& buffer, const std::string& startLayout)
-      : count_(limit, buffer, [this](int32_t finished) { FinishLength(finished); }),
-        startLayout_(startLayout),
-        start_(PackLayout(startLayout)),
-        askStore_(SolutionCount() != 0) {}
+      : startLayout_(startLayout),
+        filter_(CurrentSolutionFilter()),
+        askStore_(SolutionCount() != 0),
+        trials_(limit, buffer, PackLayout(startLayout), filter_) {}
 
   std::string Run() {
-    count_.Start();
     mark_ = TickCount();
+    trials_.Start();
     for (;;) {
-      ++trials_;
-      count_.CarryPass();
-      SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(trials_) * 100u) / estimate_);
+      Trial& trial = trials_.Front();
+      ++count_;
+      if (trial.FinishedLength != 0) FinishLength(trial.FinishedLength);
+      SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(count_) * 100u) / estimate_);
       DrainEvents();
-      count_.PrunePass();
-      if (count_.LastChangeHigh() > Foresight::After) foresight_.Invalidate();
       DrainEvents();
-      const Walk walk = WalkCandidate(count_.Moves(), start_, SlideState, askStore_ ? &foresight_ : nullptr);
-      const std::string* stored = LookupReached(walk);
-      if (walk.Solved || stored != nullptr) return Success(walk, stored);
-      if (count_.Advance() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
+      trials_.WalkFront();
+      const Walk& walk = trial.Result;
+      for (int32_t k = 0; k < walk.Lines; ++k) AddListLine(CorrectColumnLines[trial.Lines[k]]);
+      const std::string* stored = LookupReached(trial);
+      if (walk.Solved || stored != nullptr) return Success(trial, stored);
+      if (!trials_.Next() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
     }
   }
 
  private:
-  // A carry has grown the candidates past `finished` moves.
+  // The count grew the candidates past `finished` moves on its way to this trial.
   void FinishLength(int32_t finished) {
     const uint32_t now = TickCount();
-    AddListLine("Status: " + std::to_string(finished) + "/" + std::to_string(count_.Limit()) +
+    AddListLine("Status: " + std::to_string(finished) + "/" + std::to_string(trials_.Limit()) +
                 " Time: " + std::to_string(now - mark_) + " ms");
     mark_ = now;
     uint32_t estimate = 1;
     for (int32_t k = 0; k < finished; ++k) estimate *= 3u;
     estimate_ = static_cast<int32_t>(estimate);
-    trials_ = 0;
+    count_ = 0;
   }
 
-  const std::string* LookupReached(const Walk& walk) {
-    if (!askStore_ || misses_.Holds(walk.End)) return nullptr;
-    const std::string* found;
-    if (walk.Foreseen) {
-      found = FindSolution(foresight_.Layout());
-    } else {
-      char reached[32];
-      UnpackLayout(walk.End, reached);
-      found = FindSolution(std::string_view(reached, SlotCount));
+  // Most ends are answered by their filter word alone, fetched when the walk was made. A
+  // list that changed during the search (only a command run inside a drain can change it)
+  // is asked in full.
+  const std::string* LookupReached(const Trial& trial) const {
+    const Walk& walk = trial.Result;
+    if (filter_.Current()) {
+      if (!askStore_) return nullptr;
+      if (walk.Located && !filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
     }
-    if (found == nullptr) misses_.Remember(walk.End);
-    return found;
+    char reached[32];
+    UnpackLayout(walk.End, reached);
+    return FindSolution(std::string_view(reached, SlotCount));
   }
 
-  std::string Success(const Walk& walk, const std::string* stored) {
+  std::string Success(const Trial& trial, const std::string* stored) {
     std::string result;
-    AppendSolutionDigits(result, count_.Moves() + 1, walk.LastApplied);
+    AppendSolutionDigits(result, trial.Moves + 1, trial.Result.LastApplied);
     if (stored != nullptr) result += *stored;
     StoreSolution(startLayout_, result);
     return result;
   }
 
-  MoveBuffer count_;
   const std::string& startLayout_;
-  PackedField start_;
-  const bool askStore_;  // the list cannot gain entries while the search runs
-  Foresight foresight_;
-  MissCache misses_;
-  int32_t trials_ = 0;
+  SolutionFilter filter_;
+  const bool askStore_;  // the list held entries when the search began
+  TrialQueue trials_;
+  int32_t count_ = 0;  // trials since the last finished length
   int32_t estimate_ = 1;
   uint32_t mark_ = 0;
 };
@@ -105,7 +107,7 @@ std::string Finish(const std::string& startLayout, std::string result) {
 bool ObtainBuffer(int32_t limit, std::vector<uint8_t>& buffer) {
   if (limit < 1) return false;  // no room for a single move: nothing to count
   try {
-    buffer.assign(static_cast<size_t>(limit) + MoveBuffer::Padding, 0);
+    buffer.assign(TrialQueue::BufferSize(limit), 0);
   } catch (const std::bad_alloc&) {
     return false;
   } catch (const std::length_error&) {
@@ -126,8 +128,14 @@ std::string Solve(int32_t limit) {
     AddListLine("Saved Field...");
     return Finish(startLayout, *stored);
   }
-  Search search(limit, buffer, startLayout);
-  return Finish(startLayout, search.Run());
+  KeySolutionFilter(&PackedLayoutKey);  // so that a walk's end is asked without making its text
+  std::optional<Search> search;
+  try {
+    search.emplace(limit, buffer, startLayout);
+  } catch (const std::bad_alloc&) {
+    return Finish(startLayout, NoResult);
+  }
+  return Finish(startLayout, search->Run());
 }
 
 }  // namespace tq

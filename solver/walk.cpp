@@ -1,12 +1,10 @@
-// The search's inner loop. Built twice on x86-64: processors with AVX2 run a copy whose
-// byte shuffles take three operands and need no register copies between them.
+// The search's inner loop. Built twice on x86-64: processors with AVX2 and BMI2 run a copy
+// whose byte shuffles take three operands, and whose shifts need no count register.
 #include "solver/walk.h"
 
 #include <bit>
-#include <string_view>
 
 #include "solver/move_shuffles.h"
-#include "ui/toolkit.h"
 
 // The copy is chosen while the program loads, before a sanitizer's runtime is ready to
 // watch the code that chooses; sanitized builds keep the one plain copy.
@@ -20,7 +18,7 @@
 #endif
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(TQ_SANITIZED)
-#define TQ_INNER_LOOP __attribute__((target_clones("avx2", "default")))
+#define TQ_INNER_LOOP __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define TQ_INNER_LOOP
 #endif
@@ -28,18 +26,17 @@
 namespace tq {
 
 namespace {
-constexpr std::string_view CorrectColumnLines[5] = {
-    "", "Richtige Spalten: 1", "Richtige Spalten: 2", "Richtige Spalten: 3", "Richtige Spalten: 4"};
-}  // namespace
-
-// The position lives in locals so that it stays in registers between the moves.
-TQ_INNER_LOOP Walk WalkCandidate(const uint8_t* moves, const PackedField& start, int32_t slideState,
-                                 Foresight* foresight) {
-  const MoveShuffles& shuffles = GetMoveShuffles();
-  PackedField position = start;
-  uint32_t slide = slideState == 0 || slideState == 1 ? static_cast<uint32_t>(slideState) : 2;
+// The position lives in locals so that it stays in registers between the moves. Step
+// returns false where the walk ends, after move i.
+struct Walker {
+  const MoveShuffles& shuffles;
+  const uint8_t* moves;
+  uint8_t* lines;
+  PackedField position;
+  uint32_t slide;
   Walk walk;
-  for (int32_t i = 1;; ++i) {
+
+  [[gnu::always_inline]] bool Step(int32_t i) {
     const uint32_t code = moves[i];
     position.Apply(*shuffles.Step[code][slide]);
     // Computed without a branch: slides come at no pattern a predictor could learn.
@@ -52,22 +49,50 @@ TQ_INNER_LOOP Walk WalkCandidate(const uint8_t* moves, const PackedField& start,
       if (correct == 5) {
         walk.Solved = true;
         walk.LastApplied = i;
-        break;
+        return false;
       }
-      AddListLine(CorrectColumnLines[correct]);
+      lines[walk.Lines++] = static_cast<uint8_t>(correct);
     }
     if (moves[i + 1] == 0) {
       walk.LastApplied = i;
-      break;
+      return false;
     }
-    if (i == Foresight::After && foresight != nullptr) {
-      foresight->Foresee(position, slide, moves);
-      walk.Foreseen = true;
-    }
+    return true;
   }
-  walk.Foreseen = walk.Foreseen && !walk.Solved;
-  walk.End = position;
-  return walk;
+};
+
+template <bool Locate>
+[[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const PackedField& start, int32_t slideState,
+                                            uint8_t* lines, const SolutionFilter* filter, Walk& out) {
+  const MoveShuffles& shuffles = GetMoveShuffles();
+  const uint32_t slide = slideState == 0 || slideState == 1 ? static_cast<uint32_t>(slideState) : 2;
+  Walker w{shuffles, moves, lines, start, slide, Walk{}};
+  for (int32_t i = 1; w.Step(i); ++i) {
+  }
+  out.Solved = w.walk.Solved;
+  out.LastApplied = w.walk.LastApplied;
+  out.Lines = w.walk.Lines;
+  out.End = w.position;
+  if constexpr (Locate) {
+    if (!out.Solved) {  // a solved walk ends the search, and the list is asked in full
+      const uint64_t key = w.position.Key();
+      out.FilterWord = filter->WordOf(key);
+      out.FilterBits = FilterBitsOf(key);
+      filter->Prefetch(out.FilterWord);
+    }
+    out.Located = !out.Solved;
+  }
+}
+}  // namespace
+
+TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines,
+                                 Walk& out) {
+  WalkBody<false>(moves, start, slideState, lines, nullptr, out);
+}
+
+TQ_INNER_LOOP void WalkAndLocate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines,
+                                 const SolutionFilter& filter, Walk& out) {
+  WalkBody<true>(moves, start, slideState, lines, &filter, out);
 }
 
 }  // namespace tq

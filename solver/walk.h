@@ -3,21 +3,29 @@
 
 #include <cstdint>
 
-#include "solver/foresight.h"
 #include "solver/packed_field.h"
+#include "store/solution_filter.h"
 
 namespace tq {
 
 struct Walk {
   bool Solved = false;
   int32_t LastApplied = 0;  // the highest position whose move was applied
-  bool Foreseen = false;    // the end was foreseen and the walk got there
+  int32_t Lines = 0;        // moves that left 1 to 4 columns correct
   PackedField End;          // where the walk stopped
+  bool Located = false;     // WalkAndLocate, unsolved: End's filter word is known and fetched
+  uint64_t FilterWord = 0;  // (SolutionFilter::MayHold)
+  uint64_t FilterBits = 0;
 };
 
 // Applies moves[1], moves[2], ... from `start` with the walk's own slide state, until the
-// field is solved or the next position holds 0; lists every move that leaves 1 to 4
-// columns correct. With a foresight, foresees the end a few moves in.
-Walk WalkCandidate(const uint8_t* moves, const PackedField& start, int32_t slideState, Foresight* foresight);
+// field is solved or the next position holds 0. For every move that leaves 1 to 4 columns
+// correct it keeps that count in lines[0], lines[1], ...: one per move at most. The walk
+// lists nothing itself, so that it can run ahead of what the search has listed.
+void WalkCandidate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines, Walk& out);
+// The same walk, which then starts fetching the solutions filter's word for its end
+// (PackedField::Key), unless it was solved.
+void WalkAndLocate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines,
+                   const SolutionFilter& filter, Walk& out);
 
 }  // namespace tq

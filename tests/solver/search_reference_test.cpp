@@ -2,9 +2,11 @@
 // on consistent and on arbitrary positions, with and without known positions.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "model/field.h"
+#include "model/moves.h"
 #include "model/random.h"
 #include "model/scramble.h"
 #include "reference_search.h"
@@ -23,9 +25,12 @@ struct Observed {
   int32_t SlideAfter;
 };
 
+// Runs at the start of every trial, where the window's commands may run inside a search.
+using Midway = std::function<void(int64_t trial)>;
+
 template <typename SolveFn>
 Observed Observe(SolveFn solve, const std::string& layout, int32_t slide, int32_t limit, int64_t maxTrials,
-                 const std::vector<SolutionEntry>& known) {
+                 const std::vector<SolutionEntry>& known, const Midway& midway) {
   ResetHeadless();
   Headless.Clock = [] { return 77u; };
   Headless.RecordProgress = true;
@@ -33,7 +38,8 @@ Observed Observe(SolveFn solve, const std::string& layout, int32_t slide, int32_
   for (const auto& e : known) StoreSolution(e.Layout, e.Solution);
   LayoutToField(layout);
   SlideState = slide;
-  Headless.OnProgress = [maxTrials](int32_t) {
+  Headless.OnProgress = [maxTrials, &midway](int32_t) {
+    if (midway) midway(Headless.ProgressCalls);
     if (Headless.ProgressCalls == maxTrials) StopRequested = 1;
   };
   Observed o;
@@ -48,9 +54,9 @@ Observed Observe(SolveFn solve, const std::string& layout, int32_t slide, int32_
 }
 
 void ExpectSame(const std::string& layout, int32_t slide, int32_t limit, int64_t maxTrials,
-                const std::vector<SolutionEntry>& known = {}) {
-  const Observed want = Observe(ReferenceSolve, layout, slide, limit, maxTrials, known);
-  const Observed got = Observe(Solve, layout, slide, limit, maxTrials, known);
+                const std::vector<SolutionEntry>& known = {}, const Midway& midway = {}) {
+  const Observed want = Observe(ReferenceSolve, layout, slide, limit, maxTrials, known, midway);
+  const Observed got = Observe(Solve, layout, slide, limit, maxTrials, known, midway);
   const std::string where = "layout '" + layout + "' slide " + std::to_string(slide) + " limit " + std::to_string(limit);
   ASSERT_EQ(got.Result, want.Result) << where;
   ASSERT_EQ(got.Lines, want.Lines) << where;
@@ -100,6 +106,45 @@ TEST_F(SearchTest, MatchesPlainSearchWhenPositionsAreKnown) {
     const std::string layout = Scrambled(3 + k % 5);
     LayoutToField(layout);
     ExpectSame(layout, ReadSlideState(), 100, 3000, known);
+  }
+}
+
+// Every position a few moves from `layout` takes, as a known solution text.
+std::vector<std::string> Around(const std::string& layout, int32_t moves) {
+  std::vector<std::string> found;
+  for (int32_t code = 1; code <= 5; ++code) {
+    LayoutToField(layout);
+    int32_t slide = ReadSlideState();
+    ApplyMoveCode(code, slide);
+    found.push_back(FieldToLayout());
+    if (moves > 1) {
+      const std::vector<std::string> further = Around(found.back(), moves - 1);
+      found.insert(found.end(), further.begin(), further.end());
+    }
+  }
+  return found;
+}
+
+TEST_F(SearchTest, MatchesPlainSearchWhenCommandsChangeThingsMidway) {
+  // The window's commands run inside a search's drains: they may turn the slide state, add
+  // solutions the search then reaches, or empty the list. The search walks ahead of what it
+  // has listed, and must still see each change at the trial it happened in.
+  SeedRandom(2024);
+  for (int k = 0; k < 36; ++k) {
+    const std::string layout = Scrambled(5 + k % 4);
+    const std::vector<std::string> near = Around(layout, 3);
+    const int64_t change = 20 + 7 * k;
+    const Midway midway = [k, change, &near](int64_t trial) {
+      if (k % 3 == 0 && trial % 29 == 0) SlideState = trial % 58 == 0 ? 2 : 1 - (SlideState & 1);
+      if (k % 3 == 1 && trial == change) {
+        for (const std::string& reached : near) StoreSolution(reached, "4");
+      }
+      if (k % 3 == 2 && trial == change) ClearSolutions();
+    };
+    std::vector<SolutionEntry> known = {{StartLayout, "9"}};  // never reached, but the list is not empty
+    if (k % 6 == 2) known.clear();
+    LayoutToField(layout);
+    ExpectSame(layout, ReadSlideState(), 100, 600, known, midway);
   }
 }
 

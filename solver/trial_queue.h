@@ -1,0 +1,66 @@
+// The search's trials, counted and walked a few ahead of the one the search reports on when
+// the solutions list is to be asked: the filter word for each walk's end is fetched as soon
+// as the walk is done, and by that trial's turn it is at hand rather than in far memory.
+// A walk lists nothing, so walking ahead shows nothing early; a walk is made again at its
+// turn if the slide state has changed since.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "solver/move_buffer.h"
+#include "solver/packed_field.h"
+#include "solver/walk.h"
+#include "store/solution_filter.h"
+
+namespace tq {
+
+struct Trial {
+  const uint8_t* Moves = nullptr;
+  int32_t FinishedLength = 0;  // a length the count finished on its way to this trial, or 0
+  bool Walked = false;
+  int32_t SlideState = 0;      // the one the walk started from
+  Walk Result;
+  uint8_t* Lines = nullptr;    // the walk's correct-column counts
+  uint8_t* Copy = nullptr;     // room for the moves, when the count runs ahead
+};
+
+class TrialQueue {
+ public:
+  // Trials walked ahead of the front one while the list is asked: one less than a power of two.
+  static constexpr size_t Ahead = 7;
+
+  // The buffer the count runs in must hold BufferSize(limit) bytes.
+  static size_t BufferSize(int32_t limit) { return (static_cast<size_t>(limit) + MoveBuffer::Padding + 31) / 32 * 32; }
+
+  // Asks `filter` about every walk's end when it can answer.
+  TrialQueue(int32_t limit, std::vector<uint8_t>& buffer, const PackedField& start, const SolutionFilter& filter);
+
+  void Start();
+  Trial& Front() { return trials_[front_]; }
+  // Walks the front trial now unless it was walked from the current SlideState.
+  void WalkFront();
+  // On to the next trial; false when the count ran out after the front one.
+  bool Next();
+
+  int32_t Limit() const { return count_.Limit(); }
+
+ private:
+  bool Count();
+  void WalkTrial(Trial& trial);
+
+  MoveBuffer count_;
+  PackedField start_;
+  SolutionFilter filter_;
+  std::vector<Trial> trials_;
+  std::vector<uint8_t> store_;  // per trial: its moves when walked ahead, and its lines
+  size_t stride_;
+  size_t mask_ = 0;
+  size_t front_ = 0;
+  size_t queued_ = 0;
+  bool started_ = false;
+  bool done_ = false;
+  int32_t finished_ = 0;
+};
+
+}  // namespace tq
