@@ -3,6 +3,7 @@
 // the trials so that the search lists them at the right one.
 #include "solver/trial_queue.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/field.h"
@@ -65,12 +66,14 @@ bool TrialQueue::Count() {
     return true;
   }
   // Only as far as the candidate reaches, in whole blocks: past its length all is 0.
-  uint8_t* copy = trial.Copy;
-  std::memcpy(copy, count_.Moves(), 32);
+  const uint8_t* moves = count_.Moves();
+  std::memcpy(trial.Copy, moves, 32);
   const size_t used = static_cast<size_t>(count_.Length()) + MoveBuffer::Padding;
-  for (size_t b = 32; b < used && b < stride_; b += 32) std::memcpy(copy + b, count_.Moves() + b, 32);
-  trial.Moves = copy;
-  WalkTrial(trial);
+  if (used > 32) [[unlikely]] std::memcpy(trial.Copy + 32, moves + 32, std::min(used, stride_) - 32);
+  trial.Moves = trial.Copy;
+  trial.SlideState = SlideState;
+  trial.Walked = true;
+  WalkAndLocate(trial.Moves, start_, trial.SlideState, trial.Lines, filter_, trial.Result);
   return true;
 }
 
