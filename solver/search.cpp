@@ -69,9 +69,10 @@ class Search {
   // is asked in full.
   const std::string* LookupReached(const Trial& trial) const {
     const Walk& walk = trial.Result;
-    if (filter_.Current()) {
-      if (!askStore_) return nullptr;
-      if (walk.Located && !filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
+    if (walk.Located) {
+      if (filter_.Current() && !filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
+    } else if (!askStore_ && filter_.Current()) {
+      return nullptr;
     }
     char reached[32];
     UnpackLayout(walk.End, reached);
