@@ -71,9 +71,7 @@ bool TrialQueue::Count() {
   const size_t used = static_cast<size_t>(count_.Length()) + MoveBuffer::Padding;
   if (used > 32) [[unlikely]] std::memcpy(trial.Copy + 32, moves + 32, std::min(used, stride_) - 32);
   trial.Moves = trial.Copy;
-  trial.SlideState = SlideState;
-  trial.Walked = true;
-  WalkAndLocate(trial.Moves, start_, trial.SlideState, trial.Lines, filter_, trial.Result);
+  WalkTrial(trial);
   return true;
 }
 
