@@ -59,11 +59,12 @@ void BuildMoves(MoveShuffles& t) {
 void FillStepTable(MoveShuffles& t) {
   for (int code = 0; code < 256; ++code) {
     for (int slide = 0; slide < 3; ++slide) {
-      t.Step[code][slide] = code >= 1 && code <= 4 ? &t.Turn[code] : &t.Identity;
+      t.Step[code][slide] = {code >= 1 && code <= 4 ? &t.Turn[code] : &t.Identity, static_cast<uint32_t>(slide)};
     }
   }
-  t.Step[5][0] = &t.Slide[0];
-  t.Step[5][1] = &t.Slide[1];
+  t.Step[5][0] = {&t.Slide[0], 1};
+  t.Step[5][1] = {&t.Slide[1], 0};
+  t.Step[5][2] = {&t.Identity, 0};
 }
 }  // namespace
 

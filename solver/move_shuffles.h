@@ -2,6 +2,7 @@
 // and the shuffles between layout order and the packed arrangement.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "solver/packed_field.h"
@@ -15,10 +16,15 @@ struct MoveShuffles {
   PackedField::Shuffle FromLayout;
   PackedField::Shuffle ToLayout;
 
-  // A walk step without branches: the shuffle for any buffer value and a slide state
-  // class (0, 1, or 2 for any other state). A slide from state 0 or 1 moves the columns;
-  // from any other state it changes nothing.
-  const PackedField::Shuffle* Step[256][3];
+  // A walk step without branches: for any buffer value and a slide state class (0, 1, or 2
+  // for any other state), the shuffle and the class after it. A slide from state 0 or 1
+  // moves the columns and flips the state; from any other state it changes nothing and
+  // leaves state 0, as sliding the model's columns does.
+  struct WalkStep {
+    const PackedField::Shuffle* Shuffle;
+    uint32_t NextSlide;
+  };
+  WalkStep Step[256][3];
 };
 
 // Built once, on first use.

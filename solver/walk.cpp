@@ -37,12 +37,11 @@ struct Walker {
   Walk walk;
 
   [[gnu::always_inline]] bool Step(int32_t i) {
-    const uint32_t code = moves[i];
-    position.Apply(*shuffles.Step[code][slide]);
-    // Computed without a branch: slides come at no pattern a predictor could learn.
-    const uint32_t flipped = static_cast<uint32_t>(slide == 0);
-    const uint32_t keep = static_cast<uint32_t>(code != 5) - 1u;  // all ones for a slide
-    slide = (flipped & keep) | (slide & ~keep);
+    // The slide state comes from the table too: slides come at no pattern a predictor
+    // could learn, so a branch on them would often be wrong.
+    const MoveShuffles::WalkStep& step = shuffles.Step[moves[i]][slide];
+    position.Apply(*step.Shuffle);
+    slide = step.NextSlide;
     const uint32_t correctMask = position.CorrectColumnMask();
     if (correctMask != 0) [[unlikely]] {
       const int32_t correct = std::popcount(correctMask);
