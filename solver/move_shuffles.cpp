@@ -58,8 +58,8 @@ void BuildMoves(MoveShuffles& t) {
 
 void FillStepTable(MoveShuffles& t) {
   for (int code = 0; code < 256; ++code) {
-    for (int slide = 0; slide < 3; ++slide) {
-      t.Step[code][slide] = {code >= 1 && code <= 4 ? &t.Turn[code] : &t.Identity, static_cast<uint32_t>(slide)};
+    for (uint32_t slide = 0; slide < 4; ++slide) {
+      t.Step[code][slide] = {code >= 1 && code <= 4 ? &t.Turn[code] : &t.Identity, slide};
     }
   }
   t.Step[5][0] = {&t.Slide[0], 1};
@@ -68,19 +68,14 @@ void FillStepTable(MoveShuffles& t) {
 }
 }  // namespace
 
-namespace {
-// Kept out of line, so that the many calls after the first pay only for a guard test.
-[[gnu::noinline]] MoveShuffles BuildMoveShuffles() {
-  MoveShuffles t{};
-  BuildArrangement(t);
-  BuildMoves(t);
-  FillStepTable(t);
-  return t;
+MoveShuffles::MoveShuffles() {
+  BuildArrangement(*this);
+  BuildMoves(*this);
+  FillStepTable(*this);
 }
-}  // namespace
 
 const MoveShuffles& GetMoveShuffles() {
-  static const MoveShuffles shuffles = BuildMoveShuffles();
+  static const MoveShuffles shuffles;
   return shuffles;
 }
 

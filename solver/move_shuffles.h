@@ -10,6 +10,11 @@
 namespace tq {
 
 struct MoveShuffles {
+  // Builds the table in place: the step table points into itself, so it is never copied.
+  MoveShuffles();
+  MoveShuffles(const MoveShuffles&) = delete;
+  MoveShuffles& operator=(const MoveShuffles&) = delete;
+
   PackedField::Shuffle Turn[5];   // index 1 to 4: move codes 1 to 4
   PackedField::Shuffle Slide[2];  // index: the slide state the columns stand in
   PackedField::Shuffle Identity;  // no move
@@ -24,7 +29,9 @@ struct MoveShuffles {
     const PackedField::Shuffle* Shuffle;
     uint32_t NextSlide;
   };
-  WalkStep Step[256][3];
+  WalkStep Step[256][4];  // the fourth class is unused: a row of 64 bytes is one shift away
+
+  static uint32_t SlideClass(int32_t slideState) { return slideState == 0 || slideState == 1 ? slideState : 2; }
 };
 
 // Built once, on first use.

@@ -69,10 +69,12 @@ class Search {
   // is asked in full.
   const std::string* LookupReached(const Trial& trial) const {
     const Walk& walk = trial.Result;
-    if (walk.Located) {
-      if (filter_.Current() && !filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
-    } else if (!askStore_ && filter_.Current()) {
-      return nullptr;
+    if (filter_.Current()) {
+      if (walk.FilterBits != 0) {
+        if (!filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
+      } else if (!askStore_) {
+        return nullptr;
+      }
     }
     char reached[32];
     UnpackLayout(walk.End, reached);

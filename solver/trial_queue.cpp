@@ -13,7 +13,7 @@ namespace tq {
 TrialQueue::TrialQueue(int32_t limit, std::vector<uint8_t>& buffer, const PackedField& start,
                        const SolutionFilter& filter)
     : count_(limit, buffer, [this](int32_t finished) { finished_ = finished; }),
-      start_(start),
+      start_{&GetMoveShuffles(), start},
       filter_(filter),
       stride_(BufferSize(limit)) {
   const size_t ring = filter.Usable() ? Ahead + 1 : 1;
@@ -43,8 +43,7 @@ void TrialQueue::WalkFront() {
   if (!trial.Walked || trial.SlideState != SlideState) WalkTrial(trial);
 }
 
-// The next count into the ring's free place, walked at once when the ring runs ahead.
-bool TrialQueue::Count() {
+bool TrialQueue::Advance() {
   if (done_) return false;
   if (!started_) {
     count_.Start();
@@ -55,24 +54,35 @@ bool TrialQueue::Count() {
   }
   count_.CarryPass();
   count_.PrunePass();
-  const size_t at = (front_ + queued_) & mask_;
-  Trial& trial = trials_[at];
+  return true;
+}
+
+bool TrialQueue::Count() {
+  // The trial counted last is walked, and its moves are about to change.
+  if (mask_ != 0 && queued_ != 0 && !done_) KeepMoves(trials_[(back_ - 1) & mask_]);
+  if (!Advance()) return false;
+  Trial& trial = trials_[back_];
+  back_ = (back_ + 1) & mask_;
+  ++queued_;
   trial.FinishedLength = finished_;
   finished_ = 0;
+  // Walked from the count's own buffer, which stays as it is until the next count.
+  trial.Moves = count_.Moves();
   trial.Walked = false;
-  ++queued_;
-  if (mask_ == 0) {
-    trial.Moves = count_.Moves();
-    return true;
-  }
-  // Only as far as the candidate reaches, in whole blocks: past its length all is 0.
+  if (mask_ != 0) WalkTrial(trial);
+  return true;
+}
+
+// A copy of the moves for a trial reported later. The passes wrote them a trial ago, byte
+// by byte: a wide read of bytes just written would wait for every one of them to reach the
+// cache, while by now they are there.
+[[gnu::always_inline]] inline void TrialQueue::KeepMoves(Trial& trial) {
   const uint8_t* moves = count_.Moves();
   std::memcpy(trial.Copy, moves, 32);
+  // Only as far as the candidate reaches, in whole blocks: past its length all is 0.
   const size_t used = static_cast<size_t>(count_.Length()) + MoveBuffer::Padding;
   if (used > 32) [[unlikely]] std::memcpy(trial.Copy + 32, moves + 32, std::min(used, stride_) - 32);
   trial.Moves = trial.Copy;
-  WalkTrial(trial);
-  return true;
 }
 
 void TrialQueue::WalkTrial(Trial& trial) {
@@ -82,7 +92,6 @@ void TrialQueue::WalkTrial(Trial& trial) {
     WalkAndLocate(trial.Moves, start_, trial.SlideState, trial.Lines, filter_, trial.Result);
   } else {
     WalkCandidate(trial.Moves, start_, trial.SlideState, trial.Lines, trial.Result);
-    trial.Result.Located = false;
   }
 }
 

@@ -46,17 +46,22 @@ class TrialQueue {
   int32_t Limit() const { return count_.Limit(); }
 
  private:
+  // The next count; false when the count has run out.
+  bool Advance();
+  // The next count into the ring's free place, walked at once when the ring runs ahead.
   bool Count();
+  void KeepMoves(Trial& trial);
   void WalkTrial(Trial& trial);
 
   MoveBuffer count_;
-  PackedField start_;
+  WalkStart start_;
   SolutionFilter filter_;
   std::vector<Trial> trials_;
   std::vector<uint8_t> store_;  // per trial: its moves when walked ahead, and its lines
   size_t stride_;
   size_t mask_ = 0;
   size_t front_ = 0;
+  size_t back_ = 0;  // where the next count goes
   size_t queued_ = 0;
   bool started_ = false;
   bool done_ = false;

@@ -4,6 +4,7 @@
 
 #include <bit>
 
+#include "model/moves.h"
 #include "solver/move_shuffles.h"
 
 // The copy is chosen while the program loads, before a sanitizer's runtime is ready to
@@ -27,21 +28,28 @@ namespace tq {
 
 namespace {
 // The position lives in locals so that it stays in registers between the moves. Step
-// returns false where the walk ends, after move i.
+// applies move i and returns false where the walk ends after it: solved, or no move follows.
+// The slide state comes without a branch (slides come at no pattern a predictor could
+// learn): from states 0 and 1 a slide just flips it, one instruction on the chain from move
+// to move; only a walk from any other state needs the table's next state.
+template <bool AnyState>
 struct Walker {
   const MoveShuffles& shuffles;
   const uint8_t* moves;
   uint8_t* lines;
   PackedField position;
   uint32_t slide;
+  size_t code;  // moves[i], read while testing the move before it
   Walk walk;
 
   [[gnu::always_inline]] bool Step(int32_t i) {
-    // The slide state comes from the table too: slides come at no pattern a predictor
-    // could learn, so a branch on them would often be wrong.
-    const MoveShuffles::WalkStep& step = shuffles.Step[moves[i]][slide];
+    const MoveShuffles::WalkStep& step = shuffles.Step[code][slide];
     position.Apply(*step.Shuffle);
-    slide = step.NextSlide;
+    if constexpr (AnyState) {
+      slide = step.NextSlide;
+    } else {
+      slide ^= static_cast<uint32_t>(code == MoveSlide);
+    }
     const uint32_t correctMask = position.CorrectColumnMask();
     if (correctMask != 0) [[unlikely]] {
       const int32_t correct = std::popcount(correctMask);
@@ -52,44 +60,55 @@ struct Walker {
       }
       lines[walk.Lines++] = static_cast<uint8_t>(correct);
     }
-    if (moves[i + 1] == 0) {
-      walk.LastApplied = i;
-      return false;
-    }
-    return true;
+    code = moves[i + 1];
+    return code != 0;
+  }
+
+  [[gnu::always_inline]] void Run() {
+    int32_t i = 1;
+    while (Step(i)) ++i;
+    if (!walk.Solved) walk.LastApplied = i;
   }
 };
 
-template <bool Locate>
-[[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const PackedField& start, int32_t slideState,
-                                            uint8_t* lines, const SolutionFilter* filter, Walk& out) {
-  const MoveShuffles& shuffles = GetMoveShuffles();
-  const uint32_t slide = slideState == 0 || slideState == 1 ? static_cast<uint32_t>(slideState) : 2;
-  Walker w{shuffles, moves, lines, start, slide, Walk{}};
-  for (int32_t i = 1; w.Step(i); ++i) {
-  }
+template <bool AnyState>
+[[gnu::always_inline]] inline void WalkFrom(const uint8_t* moves, const WalkStart& start, uint32_t slide,
+                                            uint8_t* lines, Walk& out) {
+  Walker<AnyState> w{*start.Shuffles, moves, lines, start.Position, slide, moves[1], Walk{}};
+  w.Run();
   out.Solved = w.walk.Solved;
   out.LastApplied = w.walk.LastApplied;
   out.Lines = w.walk.Lines;
   out.End = w.position;
+}
+
+template <bool Locate>
+[[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const WalkStart& start, int32_t slideState,
+                                            uint8_t* lines, const SolutionFilter* filter, Walk& out) {
+  const uint32_t slide = MoveShuffles::SlideClass(slideState);
+  if (slide < 2) [[likely]] {
+    WalkFrom<false>(moves, start, slide, lines, out);
+  } else {
+    WalkFrom<true>(moves, start, slide, lines, out);
+  }
+  out.FilterBits = 0;
   if constexpr (Locate) {
-    if (!out.Solved) {  // a solved walk ends the search, and the list is asked in full
-      const uint64_t key = w.position.Key();
+    if (!out.Solved) [[likely]] {  // a solved walk ends the search, and the list is asked in full
+      const uint64_t key = out.End.Key();
       out.FilterWord = filter->WordOf(key);
       out.FilterBits = FilterBitsOf(key);
       filter->Prefetch(out.FilterWord);
     }
-    out.Located = !out.Solved;
   }
 }
 }  // namespace
 
-TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines,
+TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
                                  Walk& out) {
   WalkBody<false>(moves, start, slideState, lines, nullptr, out);
 }
 
-TQ_INNER_LOOP void WalkAndLocate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines,
+TQ_INNER_LOOP void WalkAndLocate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
                                  const SolutionFilter& filter, Walk& out) {
   WalkBody<true>(moves, start, slideState, lines, &filter, out);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "solver/move_shuffles.h"
 #include "solver/packed_field.h"
 #include "store/solution_filter.h"
 
@@ -13,19 +14,26 @@ struct Walk {
   int32_t LastApplied = 0;  // the highest position whose move was applied
   int32_t Lines = 0;        // moves that left 1 to 4 columns correct
   PackedField End;          // where the walk stopped
-  bool Located = false;     // WalkAndLocate, unsolved: End's filter word is known and fetched
-  uint64_t FilterWord = 0;  // (SolutionFilter::MayHold)
+  // WalkAndLocate, unsolved: End's filter word, fetched, and its bits (SolutionFilter::MayHold).
+  // Bits of 0: the word is not known.
+  uint64_t FilterWord = 0;
   uint64_t FilterBits = 0;
+};
+
+// Where every walk of a search starts, and the table its moves are looked up in.
+struct WalkStart {
+  const MoveShuffles* Shuffles;
+  PackedField Position;
 };
 
 // Applies moves[1], moves[2], ... from `start` with the walk's own slide state, until the
 // field is solved or the next position holds 0. For every move that leaves 1 to 4 columns
 // correct it keeps that count in lines[0], lines[1], ...: one per move at most. The walk
 // lists nothing itself, so that it can run ahead of what the search has listed.
-void WalkCandidate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines, Walk& out);
+void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines, Walk& out);
 // The same walk, which then starts fetching the solutions filter's word for its end
 // (PackedField::Key), unless it was solved.
-void WalkAndLocate(const uint8_t* moves, const PackedField& start, int32_t slideState, uint8_t* lines,
+void WalkAndLocate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
                    const SolutionFilter& filter, Walk& out);
 
 }  // namespace tq
