@@ -32,9 +32,13 @@ class Search {
         askStore_(SolutionCount() != 0),
         trials_(limit, buffer, PackLayout(startLayout), filter_) {}
 
-  std::string Run() {
+  std::string Run() { return trials_.RunsAhead() ? Loop<true>() : Loop<false>(); }
+
+ private:
+  template <bool RunAhead>
+  std::string Loop() {
     mark_ = TickCount();
-    trials_.Start();
+    trials_.Start<RunAhead>();
     for (;;) {
       Trial& trial = trials_.Front();
       ++count_;
@@ -42,16 +46,15 @@ class Search {
       SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(count_) * 100u) / estimate_);
       DrainEvents();
       DrainEvents();
-      trials_.WalkFront();
+      trials_.WalkFront<RunAhead>();
       const Walk& walk = trial.Result;
       for (int32_t k = 0; k < walk.Lines; ++k) AddListLine(CorrectColumnLines[trial.Lines[k]]);
       const std::string* stored = LookupReached(trial);
       if (walk.Solved || stored != nullptr) return Success(trial, stored);
-      if (!trials_.Next() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
+      if (!trials_.Next<RunAhead>() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
     }
   }
 
- private:
   // The count grew the candidates past `finished` moves on its way to this trial.
   void FinishLength(int32_t finished) {
     const uint32_t now = TickCount();

@@ -21,55 +21,43 @@ TrialQueue::TrialQueue(int32_t limit, std::vector<uint8_t>& buffer, const Packed
   trials_.resize(ring);
   store_.assign(2 * ring * stride_, 0);
   for (size_t k = 0; k < ring; ++k) {
-    trials_[k].Copy = store_.data() + 2 * k * stride_;
-    trials_[k].Lines = trials_[k].Copy + stride_;
+    Trial& trial = trials_[k];
+    trial.Copy = store_.data() + 2 * k * stride_;
+    trial.Lines = trial.Copy + stride_;
+    trial.Moves = RunsAhead() ? trial.Copy : count_.Moves();
   }
+  last_ = &trials_[mask_];
 }
 
+template <bool RunAhead>
 void TrialQueue::Start() {
-  while (queued_ <= mask_ && Count()) {
+  while (queued_ <= mask_ && Count<RunAhead>()) {
   }
 }
 
+template <bool RunAhead>
 bool TrialQueue::Next() {
   front_ = (front_ + 1) & mask_;
   --queued_;
-  Count();
+  Count<RunAhead>();
   return queued_ != 0;
 }
 
+template <bool RunAhead>
 void TrialQueue::WalkFront() {
   Trial& trial = Front();
-  if (!trial.Walked || trial.SlideState != SlideState) WalkTrial(trial);
+  if (!RunAhead || trial.SlideState != SlideState) [[unlikely]] WalkTrial<RunAhead>(trial);
 }
 
 bool TrialQueue::Advance() {
-  if (done_) return false;
   if (!started_) {
     count_.Start();
     started_ = true;
   } else if (count_.Advance()) {
-    done_ = true;
     return false;
   }
   count_.CarryPass();
   count_.PrunePass();
-  return true;
-}
-
-bool TrialQueue::Count() {
-  // The trial counted last is walked, and its moves are about to change.
-  if (mask_ != 0 && queued_ != 0 && !done_) KeepMoves(trials_[(back_ - 1) & mask_]);
-  if (!Advance()) return false;
-  Trial& trial = trials_[back_];
-  back_ = (back_ + 1) & mask_;
-  ++queued_;
-  trial.FinishedLength = finished_;
-  finished_ = 0;
-  // Walked from the count's own buffer, which stays as it is until the next count.
-  trial.Moves = count_.Moves();
-  trial.Walked = false;
-  if (mask_ != 0) WalkTrial(trial);
   return true;
 }
 
@@ -79,20 +67,47 @@ bool TrialQueue::Count() {
 [[gnu::always_inline]] inline void TrialQueue::KeepMoves(Trial& trial) {
   const uint8_t* moves = count_.Moves();
   std::memcpy(trial.Copy, moves, 32);
-  // Only as far as the candidate reaches, in whole blocks: past its length all is 0.
+  // Past the candidate's length all is 0, in the copy as in the count.
   const size_t used = static_cast<size_t>(count_.Length()) + MoveBuffer::Padding;
   if (used > 32) [[unlikely]] std::memcpy(trial.Copy + 32, moves + 32, std::min(used, stride_) - 32);
-  trial.Moves = trial.Copy;
 }
 
+template <bool RunAhead>
+bool TrialQueue::Count() {
+  if (done_) return false;
+  if (RunAhead) {
+    // The trial counted last was walked from the count's buffer, which is about to change.
+    KeepMoves(*last_);
+  }
+  if (!Advance()) return Exhausted();
+  Trial& trial = trials_[back_];
+  back_ = (back_ + 1) & mask_;
+  ++queued_;
+  trial.FinishedLength = finished_;
+  finished_ = 0;
+  if (RunAhead) {
+    trial.SlideState = SlideState;
+    WalkAndLocate(count_.Moves(), start_, trial.SlideState, trial.Lines, filter_, trial.Result);
+    last_ = &trial;
+  }
+  return true;
+}
+
+template <bool RunAhead>
 void TrialQueue::WalkTrial(Trial& trial) {
-  trial.SlideState = SlideState;
-  trial.Walked = true;
-  if (mask_ != 0) {
+  if (RunAhead) {
+    trial.SlideState = SlideState;
     WalkAndLocate(trial.Moves, start_, trial.SlideState, trial.Lines, filter_, trial.Result);
   } else {
-    WalkCandidate(trial.Moves, start_, trial.SlideState, trial.Lines, trial.Result);
+    WalkCandidate(trial.Moves, start_, SlideState, trial.Lines, trial.Result);
   }
 }
+
+template void TrialQueue::Start<false>();
+template void TrialQueue::Start<true>();
+template void TrialQueue::WalkFront<false>();
+template void TrialQueue::WalkFront<true>();
+template bool TrialQueue::Next<false>();
+template bool TrialQueue::Next<true>();
 
 }  // namespace tq

@@ -16,15 +16,16 @@
 namespace tq {
 
 struct Trial {
-  const uint8_t* Moves = nullptr;
+  const uint8_t* Moves = nullptr;  // the count's buffer, or the copy when the count runs ahead
   int32_t FinishedLength = 0;  // a length the count finished on its way to this trial, or 0
-  bool Walked = false;
-  int32_t SlideState = 0;      // the one the walk started from
+  int32_t SlideState = 0;      // the one the walk started from, when walked ahead
   Walk Result;
   uint8_t* Lines = nullptr;    // the walk's correct-column counts
-  uint8_t* Copy = nullptr;     // room for the moves, when the count runs ahead
+  uint8_t* Copy = nullptr;     // room for the moves, filled one count later
 };
 
+// Run ahead or not is chosen once, when the queue is made; the search's loop is built for
+// each (the template argument RunAhead), so that neither pays for the other's tests.
 class TrialQueue {
  public:
   // Trials walked ahead of the front one while the list is asked: one less than a power of two.
@@ -33,14 +34,18 @@ class TrialQueue {
   // The buffer the count runs in must hold BufferSize(limit) bytes.
   static size_t BufferSize(int32_t limit) { return (static_cast<size_t>(limit) + MoveBuffer::Padding + 31) / 32 * 32; }
 
-  // Asks `filter` about every walk's end when it can answer.
+  // Runs ahead and asks `filter` about every walk's end when the filter can answer.
   TrialQueue(int32_t limit, std::vector<uint8_t>& buffer, const PackedField& start, const SolutionFilter& filter);
 
+  bool RunsAhead() const { return mask_ != 0; }
+  template <bool RunAhead>
   void Start();
   Trial& Front() { return trials_[front_]; }
-  // Walks the front trial now unless it was walked from the current SlideState.
+  // Walks the front trial unless it was walked ahead from the current SlideState.
+  template <bool RunAhead>
   void WalkFront();
   // On to the next trial; false when the count ran out after the front one.
+  template <bool RunAhead>
   bool Next();
 
   int32_t Limit() const { return count_.Limit(); }
@@ -48,9 +53,15 @@ class TrialQueue {
  private:
   // The next count; false when the count has run out.
   bool Advance();
+  bool Exhausted() {
+    done_ = true;
+    return false;
+  }
   // The next count into the ring's free place, walked at once when the ring runs ahead.
+  template <bool RunAhead>
   bool Count();
   void KeepMoves(Trial& trial);
+  template <bool RunAhead>
   void WalkTrial(Trial& trial);
 
   MoveBuffer count_;
@@ -63,6 +74,7 @@ class TrialQueue {
   size_t front_ = 0;
   size_t back_ = 0;  // where the next count goes
   size_t queued_ = 0;
+  Trial* last_ = nullptr;  // the trial counted last (at first any), whose moves are still the count's
   bool started_ = false;
   bool done_ = false;
   int32_t finished_ = 0;
