@@ -26,7 +26,9 @@ TrialQueue::TrialQueue(int32_t limit, std::vector<uint8_t>& buffer, const Packed
     trial.Lines = trial.Copy + stride_;
     trial.Moves = RunsAhead() ? trial.Copy : count_.Moves();
   }
+  // Before the first count, the last trial is a free place marked solved: nothing to key.
   last_ = &trials_[mask_];
+  last_->Result.Solved = true;
 }
 
 template <bool RunAhead>
@@ -86,8 +88,12 @@ bool TrialQueue::Count() {
   trial.FinishedLength = finished_;
   finished_ = 0;
   if (RunAhead) {
+    // The last walk's end is keyed only now, so that working out its key overlaps this
+    // walk instead of holding up the trial it ends. (The very last trial of a count that
+    // runs out is never keyed: its word is unknown, and the list is asked in full.)
+    LocateEnd(filter_, last_->Result);
     trial.SlideState = SlideState;
-    WalkAndLocate(count_.Moves(), start_, trial.SlideState, trial.Lines, filter_, trial.Result);
+    WalkCandidate(count_.Moves(), start_, trial.SlideState, trial.Lines, trial.Result);
     last_ = &trial;
   }
   return true;
@@ -97,7 +103,8 @@ template <bool RunAhead>
 void TrialQueue::WalkTrial(Trial& trial) {
   if (RunAhead) {
     trial.SlideState = SlideState;
-    WalkAndLocate(trial.Moves, start_, trial.SlideState, trial.Lines, filter_, trial.Result);
+    WalkCandidate(trial.Moves, start_, trial.SlideState, trial.Lines, trial.Result);
+    LocateEnd(filter_, trial.Result);
   } else {
     WalkCandidate(trial.Moves, start_, SlideState, trial.Lines, trial.Result);
   }

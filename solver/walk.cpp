@@ -71,45 +71,27 @@ struct Walker {
   }
 };
 
-// Returns the end, which the caller may go on with while it is still in registers.
 template <bool AnyState>
-[[gnu::always_inline]] inline PackedField WalkFrom(const uint8_t* moves, const WalkStart& start, uint32_t slide,
-                                                   uint8_t* lines, Walk& out) {
+[[gnu::always_inline]] inline void WalkFrom(const uint8_t* moves, const WalkStart& start, uint32_t slide,
+                                            uint8_t* lines, Walk& out) {
   Walker<AnyState> w{*start.Shuffles, moves, lines, start.Position, slide, moves[1], Walk{}};
   w.Run();
   out.Solved = w.walk.Solved;
   out.LastApplied = w.walk.LastApplied;
   out.Lines = w.walk.Lines;
   out.End = w.position;
-  return w.position;
-}
-
-template <bool Locate>
-[[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const WalkStart& start, int32_t slideState,
-                                            uint8_t* lines, const SolutionFilter* filter, Walk& out) {
-  const uint32_t slide = MoveShuffles::SlideClass(slideState);
-  const PackedField end = slide < 2 ? WalkFrom<false>(moves, start, slide, lines, out)
-                                    : WalkFrom<true>(moves, start, slide, lines, out);
   out.FilterBits = 0;
-  if constexpr (Locate) {
-    if (!out.Solved) [[likely]] {  // a solved walk ends the search, and the list is asked in full
-      const uint64_t key = end.Key();
-      out.FilterWord = filter->WordOf(key);
-      out.FilterBits = FilterBitsOf(key);
-      filter->Prefetch(out.FilterWord);
-    }
-  }
 }
 }  // namespace
 
 TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
                                  Walk& out) {
-  WalkBody<false>(moves, start, slideState, lines, nullptr, out);
-}
-
-TQ_INNER_LOOP void WalkAndLocate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
-                                 const SolutionFilter& filter, Walk& out) {
-  WalkBody<true>(moves, start, slideState, lines, &filter, out);
+  const uint32_t slide = MoveShuffles::SlideClass(slideState);
+  if (slide < 2) [[likely]] {
+    WalkFrom<false>(moves, start, slide, lines, out);
+  } else {
+    WalkFrom<true>(moves, start, slide, lines, out);
+  }
 }
 
 }  // namespace tq

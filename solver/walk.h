@@ -14,8 +14,8 @@ struct Walk {
   int32_t LastApplied = 0;  // the highest position whose move was applied
   int32_t Lines = 0;        // moves that left 1 to 4 columns correct
   PackedField End;          // where the walk stopped
-  // WalkAndLocate, unsolved: End's filter word, fetched, and its bits (SolutionFilter::MayHold).
-  // Bits of 0: the word is not known.
+  // LocateEnd, unsolved: End's filter word, fetched, and its bits (SolutionFilter::MayHold).
+  // Bits of 0 (as every walk leaves them): the word is not known.
   uint64_t FilterWord = 0;
   uint64_t FilterBits = 0;
 };
@@ -31,9 +31,15 @@ struct WalkStart {
 // correct it keeps that count in lines[0], lines[1], ...: one per move at most. The walk
 // lists nothing itself, so that it can run ahead of what the search has listed.
 void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines, Walk& out);
-// The same walk, which then starts fetching the solutions filter's word for its end
-// (PackedField::Key), unless it was solved.
-void WalkAndLocate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
-                   const SolutionFilter& filter, Walk& out);
+// Starts fetching the solutions filter's word for a walk's end (PackedField::Key) and keeps
+// the word and the bits to test in it, unless the walk was solved: a solved walk ends the
+// search, and the list is then asked in full.
+inline void LocateEnd(const SolutionFilter& filter, Walk& walk) {
+  if (walk.Solved) [[unlikely]] return;
+  const uint64_t key = walk.End.Key();
+  walk.FilterWord = filter.WordOf(key);
+  walk.FilterBits = FilterBitsOf(key);
+  filter.Prefetch(walk.FilterWord);
+}
 
 }  // namespace tq
