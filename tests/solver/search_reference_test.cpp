@@ -160,6 +160,14 @@ TEST_F(SearchTest, MatchesPlainSearchAtTinyLimits) {
       ExpectSame(layout, ReadSlideState(), limit, 100000, k % 2 == 0 ? std::vector<SolutionEntry>{} : unreached);
     }
   }
+  // The last trial of a count that runs out is never walked ahead of: a known position
+  // there must still be found. At limit 1 that trial is the slide.
+  for (int k = 0; k < 12; ++k) {
+    const std::string layout = Scrambled(6 + k);
+    const std::vector<SolutionEntry> lastKnown = {{StartLayout, "9"}, {Around(layout, 1).back(), "3"}};
+    LayoutToField(layout);
+    ExpectSame(layout, ReadSlideState(), 1, 100000, lastKnown);
+  }
 }
 
 }  // namespace
