@@ -91,9 +91,8 @@ bool TrialQueue::Count() {
     // The last walk's end is keyed only now, so that working out its key overlaps this
     // walk instead of holding up the trial it ends. (The very last trial of a count that
     // runs out is never keyed: its word is unknown, and the list is asked in full.)
-    LocateEnd(filter_, last_->Result);
     trial.SlideState = SlideState;
-    WalkCandidate(count_.Moves(), start_, trial.SlideState, trial.Lines, trial.Result);
+    LocateAndWalk(filter_, last_->Result, count_.Moves(), start_, trial.SlideState, trial.Lines, trial.Result);
     last_ = &trial;
   }
   return true;

@@ -84,14 +84,27 @@ template <bool AnyState>
 }
 }  // namespace
 
-TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
-                                 Walk& out) {
+namespace {
+[[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const WalkStart& start, int32_t slideState,
+                                            uint8_t* lines, Walk& out) {
   const uint32_t slide = MoveShuffles::SlideClass(slideState);
   if (slide < 2) [[likely]] {
     WalkFrom<false>(moves, start, slide, lines, out);
   } else {
     WalkFrom<true>(moves, start, slide, lines, out);
   }
+}
+}  // namespace
+
+TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
+                                 Walk& out) {
+  WalkBody(moves, start, slideState, lines, out);
+}
+
+TQ_INNER_LOOP void LocateAndWalk(const SolutionFilter& filter, Walk& earlier, const uint8_t* moves,
+                                 const WalkStart& start, int32_t slideState, uint8_t* lines, Walk& out) {
+  LocateEnd(filter, earlier);
+  WalkBody(moves, start, slideState, lines, out);
 }
 
 }  // namespace tq

@@ -42,4 +42,9 @@ inline void LocateEnd(const SolutionFilter& filter, Walk& walk) {
   filter.Prefetch(walk.FilterWord);
 }
 
+// LocateEnd(filter, earlier), then WalkCandidate: a walk run ahead keys the walk before it,
+// so that working out that key overlaps this walk rather than holding up the trial it ends.
+void LocateAndWalk(const SolutionFilter& filter, Walk& earlier, const uint8_t* moves, const WalkStart& start,
+                   int32_t slideState, uint8_t* lines, Walk& out);
+
 }  // namespace tq
