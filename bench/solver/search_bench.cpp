@@ -84,7 +84,7 @@ double Rate(const Run& r) { return static_cast<double>(r.Trials) / r.Seconds; }
 int main(int argc, char** argv) {
   const int64_t trials = argc > 1 ? std::atoll(argv[1]) : 20000000;
   const std::string mode = argc > 2 ? argv[2] : "";
-  const int rounds = mode.empty() ? 3 : std::max(1, std::atoi(mode.c_str()));
+  const int rounds = mode.empty() ? 7 : std::max(1, std::atoi(mode.c_str()));
   tq::ClearSolutions();
   if (mode == "empty") {
     Print("empty solutions list", SearchFor(trials));
