@@ -97,16 +97,6 @@ class PackedField {
     return _mm_movemask_epi8(same) == 0xffff;
   }
 
-  // A quick mix of all 32 bytes, for tables of the search's own.
-  uint64_t Mix() const {
-    const uint64_t a = static_cast<uint64_t>(_mm_cvtsi128_si64(lo_));
-    const uint64_t b = static_cast<uint64_t>(_mm_extract_epi64(lo_, 1));
-    const uint64_t c = static_cast<uint64_t>(_mm_cvtsi128_si64(hi_));
-    const uint64_t d = static_cast<uint64_t>(_mm_extract_epi64(hi_, 1));
-    return (a * 0x9E3779B97F4A7C15ull) ^ (b * 0xC2B2AE3D27D4EB4Full) ^ (c * 0x165667B19E3779F9ull) ^
-           (d * 0xD6E8FEB86659FD93ull);
-  }
-
   // The position's key for the solutions filter, made in a few instructions since every
   // walk needs one: a checksum of its four words, spread over 64 bits by one product. 32
   // bits tell a million layouts apart well enough for a filter.
@@ -163,12 +153,6 @@ class PackedField {
   }
 
   bool operator==(const PackedField& other) const { return bytes_ == other.bytes_; }
-
-  uint64_t Mix() const {
-    uint64_t h = 0xcbf29ce484222325ull;
-    for (char b : bytes_) h = (h ^ static_cast<uint8_t>(b)) * 0x100000001b3ull;
-    return h;
-  }
 
   uint64_t Key() const {
     uint64_t w[4];
