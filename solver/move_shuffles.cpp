@@ -93,12 +93,7 @@ PackedField PackLayout(std::string_view layout) {
 
 uint64_t PackedLayoutKey(std::string_view layout) {
   if (layout.size() != static_cast<size_t>(SlotCount)) return HashLayout(layout);
-  char bytes[32] = {};
-  for (int slot = 0; slot < SlotCount; ++slot) bytes[slot] = static_cast<char>(layout[slot] - ' ');
-  PackedField packed;
-  packed.LoadBytes(bytes);
-  packed.Apply(GetMoveShuffles().FromLayout);
-  return packed.Key();
+  return PackLayout(layout).Key();
 }
 
 void UnpackLayout(PackedField packed, char* out32) {

@@ -1,6 +1,6 @@
 // The search's trials, counted and walked a few ahead of the one the search reports on when
-// the solutions list is to be asked: the filter word for each walk's end is fetched as soon
-// as the walk is done, and by that trial's turn it is at hand rather than in far memory.
+// the solutions list is to be asked: the filter word for each walk's end is fetched from the
+// next count on, and by that trial's turn it is at hand rather than in far memory.
 // A walk lists nothing, so walking ahead shows nothing early; a walk is made again at its
 // turn if the slide state has changed since.
 #pragma once

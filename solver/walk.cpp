@@ -82,9 +82,7 @@ template <bool AnyState>
   out.End = w.position;
   out.FilterBits = 0;
 }
-}  // namespace
 
-namespace {
 [[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const WalkStart& start, int32_t slideState,
                                             uint8_t* lines, Walk& out) {
   const uint32_t slide = MoveShuffles::SlideClass(slideState);

@@ -50,10 +50,7 @@ class SolutionIndex {
 
   static uint32_t Tag(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
   uint64_t FilterKey(std::string_view layout, uint64_t hash) const { return filterKey_ ? filterKey_(layout) : hash; }
-  bool MayHold(uint64_t hash) const {
-    const uint64_t bits = FilterBitsOf(hash);
-    return (filter_[hash >> filterShift_] & bits) == bits;
-  }
+  bool MayHold(uint64_t key) const { return Filter().MayHold(key); }
   static constexpr size_t NotFound = ~size_t{0};
   // The layout's slot number, or NotFound.
   size_t Probe(const std::vector<SolutionEntry>& list, std::string_view layout, uint64_t hash) const;
