@@ -1,6 +1,6 @@
 // apply LAYOUT SOLUTION: replays a solution text and shows where it leads.
 #include "cli/commands.h"
-#include "cli/layout_check.h"
+#include "cli/layout_argument.h"
 #include "model/field.h"
 #include "model/moves.h"
 #include "solver/notation.h"
@@ -22,8 +22,8 @@ int RunApply(Console& console, const ParsedArguments& args) {
 
 }  // namespace
 
-const CommandSpec& ApplyCommand() {
-  static const CommandSpec command{
+const CommandInfo& ApplyCommand() {
+  static const CommandInfo command{
       "apply",
       "apply the moves of a solution text to a layout",
       "apply LAYOUT SOLUTION",

@@ -12,20 +12,20 @@ const std::string* ParsedArguments::Value(std::string_view option) const {
 
 namespace {
 
-const OptionSpec* FindOption(std::span<const OptionSpec> options, std::string_view name) {
-  const auto found = std::ranges::find(options, name, &OptionSpec::Name);
+const OptionInfo* FindOption(std::span<const OptionInfo> options, std::string_view name) {
+  const auto found = std::ranges::find(options, name, &OptionInfo::Name);
   return found == options.end() ? nullptr : &*found;
 }
 
 bool LooksLikeOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
 
 // Reads the option at args[index]; may consume the following argument as its value.
-void ReadOption(std::span<const std::string> args, size_t& index, std::span<const OptionSpec> options,
+void ReadOption(std::span<const std::string> args, size_t& index, std::span<const OptionInfo> options,
                 ParsedArguments& parsed) {
   const std::string_view arg = args[index];
   const size_t equals = arg.find('=');
   const std::string_view name = arg.substr(0, equals);
-  const OptionSpec* option = FindOption(options, name);
+  const OptionInfo* option = FindOption(options, name);
   if (option == nullptr) {
     parsed.Problem = "unknown option '" + std::string(name) + "'";
   } else if (!option->TakesValue) {
@@ -42,7 +42,7 @@ void ReadOption(std::span<const std::string> args, size_t& index, std::span<cons
 
 }  // namespace
 
-ParsedArguments ParseArguments(std::span<const std::string> args, std::span<const OptionSpec> options) {
+ParsedArguments ParseArguments(std::span<const std::string> args, std::span<const OptionInfo> options) {
   ParsedArguments parsed;
   bool optionsEnded = false;
   for (size_t index = 0; index < args.size() && parsed.Problem.empty(); ++index) {

@@ -9,7 +9,7 @@
 
 namespace tq::cli {
 
-struct OptionSpec {
+struct OptionInfo {
   std::string_view Name;  // with the leading "--"
   bool TakesValue;
 };
@@ -26,6 +26,6 @@ struct ParsedArguments {
 
 // Options may come anywhere, as "--name value" or "--name=value"; "--" ends them.
 // "--help" and "-h" ask for help. A repeated option keeps its last value.
-ParsedArguments ParseArguments(std::span<const std::string> args, std::span<const OptionSpec> options);
+ParsedArguments ParseArguments(std::span<const std::string> args, std::span<const OptionInfo> options);
 
 }  // namespace tq::cli

@@ -12,12 +12,12 @@ namespace {
 
 constexpr std::string_view ProgramUsage = "COMMAND [OPTIONS] ARGUMENTS  (see trommelquirl-cli --help)";
 
-std::array<const CommandSpec*, 5> AllCommands() {
+std::array<const CommandInfo*, 5> AllCommands() {
   return {&SolveCommand(), &ScrambleCommand(), &ApplyCommand(), &VerifyCommand(), &ExplainCommand()};
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-  for (const CommandSpec* command : AllCommands()) {
+const CommandInfo* FindCommand(std::string_view name) {
+  for (const CommandInfo* command : AllCommands()) {
     if (command->Name == name) return command;
   }
   return nullptr;
@@ -26,7 +26,7 @@ const CommandSpec* FindCommand(std::string_view name) {
 int ShowProgramHelp(Console& console) {
   console.Out << "usage: trommelquirl-cli COMMAND [OPTIONS] ARGUMENTS\n"
                  "Plays and solves the drum puzzle from a terminal.\n\nCommands:\n";
-  for (const CommandSpec* command : AllCommands()) {
+  for (const CommandInfo* command : AllCommands()) {
     console.Out << "  " << command->Name << std::string(10 - command->Name.size(), ' ') << command->Summary << '\n';
   }
   console.Out << "\nA LAYOUT is 26 characters, one per slot, column by column: a space (or \"_\") for an\n"
@@ -36,19 +36,19 @@ int ShowProgramHelp(Console& console) {
   return ExitOk;
 }
 
-int ShowCommandHelp(Console& console, const CommandSpec& command) {
+int ShowCommandHelp(Console& console, const CommandInfo& command) {
   console.Out << "usage: trommelquirl-cli " << command.Usage << '\n' << command.Help;
   return ExitOk;
 }
 
-std::string ArgumentCountProblem(const CommandSpec& command, const ParsedArguments& parsed) {
+std::string ArgumentCountProblem(const CommandInfo& command, const ParsedArguments& parsed) {
   const size_t given = parsed.Positionals.size();
   if (given < command.RequiredArguments) return "missing " + std::string(command.Arguments[given]);
   if (given > command.Arguments.size()) return "unexpected argument '" + parsed.Positionals[command.Arguments.size()] + "'";
   return "";
 }
 
-int RunCommand(Console& console, const CommandSpec& command, std::span<const std::string> args) {
+int RunCommand(Console& console, const CommandInfo& command, std::span<const std::string> args) {
   const ParsedArguments parsed = ParseArguments(args, command.Options);
   if (!parsed.Problem.empty()) return ReportUsage(console, parsed.Problem, command.Usage);
   if (parsed.HelpAsked) return ShowCommandHelp(console, command);
@@ -63,7 +63,7 @@ int RunCommandLine(Console& console, std::span<const std::string> args) {
   if (args.empty()) return ReportUsage(console, "no command given", ProgramUsage);
   const std::string& first = args.front();
   if (first == "--help" || first == "-h" || first == "help") return ShowProgramHelp(console);
-  const CommandSpec* command = FindCommand(first);
+  const CommandInfo* command = FindCommand(first);
   if (command == nullptr) return ReportUsage(console, "unknown command '" + first + "'", ProgramUsage);
   return RunCommand(console, *command, args.subspan(1));
 }

@@ -9,21 +9,21 @@
 
 namespace tq::cli {
 
-struct CommandSpec {
+struct CommandInfo {
   std::string_view Name;
   std::string_view Summary;  // one line for the command list
   std::string_view Usage;    // what follows "usage: trommelquirl-cli "
   std::string_view Help;     // the rest of COMMAND --help
-  std::span<const OptionSpec> Options;
+  std::span<const OptionInfo> Options;
   std::span<const std::string_view> Arguments;  // names of the positional arguments, in order
   size_t RequiredArguments;                     // the first this many must be given
   int (*Run)(Console& console, const ParsedArguments& args);
 };
 
-const CommandSpec& SolveCommand();
-const CommandSpec& ScrambleCommand();
-const CommandSpec& ApplyCommand();
-const CommandSpec& VerifyCommand();
-const CommandSpec& ExplainCommand();
+const CommandInfo& SolveCommand();
+const CommandInfo& ScrambleCommand();
+const CommandInfo& ApplyCommand();
+const CommandInfo& VerifyCommand();
+const CommandInfo& ExplainCommand();
 
 }  // namespace tq::cli

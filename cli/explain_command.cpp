@@ -16,8 +16,8 @@ int RunExplain(Console& console, const ParsedArguments& args) {
 
 }  // namespace
 
-const CommandSpec& ExplainCommand() {
-  static const CommandSpec command{
+const CommandInfo& ExplainCommand() {
+  static const CommandInfo command{
       "explain",
       "name the moves of a solution text",
       "explain SOLUTION",

@@ -2,18 +2,18 @@
 #include <limits>
 
 #include "cli/commands.h"
-#include "cli/layout_check.h"
+#include "cli/layout_argument.h"
 #include "cli/number_argument.h"
 #include "model/field.h"
 #include "model/random.h"
 #include "model/scramble.h"
-#include "ui/toolkit.h"
+#include "solver/search_host.h"
 
 namespace tq::cli {
 
 namespace {
 
-constexpr OptionSpec Options[] = {{"--seed", true}, {"--moves", true}};
+constexpr OptionInfo Options[] = {{"--seed", true}, {"--moves", true}};
 constexpr std::string_view Arguments[] = {"LAYOUT"};
 constexpr std::string_view Usage = "scramble [--seed S] [--moves N] [LAYOUT]";
 
@@ -34,8 +34,8 @@ int RunScramble(Console& console, const ParsedArguments& args) {
 
 }  // namespace
 
-const CommandSpec& ScrambleCommand() {
-  static const CommandSpec command{
+const CommandInfo& ScrambleCommand() {
+  static const CommandInfo command{
       "scramble",
       "apply random moves to a layout",
       Usage,

@@ -2,23 +2,22 @@
 #include <limits>
 
 #include "cli/commands.h"
-#include "cli/layout_check.h"
+#include "cli/layout_argument.h"
 #include "cli/number_argument.h"
 #include "cli/solutions_file.h"
 #include "cli/trial_watch.h"
+#include "model/field.h"
 #include "model/moves.h"
 #include "solver/search.h"
-#include "ui/toolkit.h"
+#include "solver/search_host.h"
 
 namespace tq::cli {
 
 namespace {
 
-constexpr OptionSpec Options[] = {{"--db", true}, {"--max-trials", true}, {"--stats", false}};
+constexpr OptionInfo Options[] = {{"--db", true}, {"--max-trials", true}, {"--stats", false}};
 constexpr std::string_view Arguments[] = {"LAYOUT"};
 constexpr std::string_view Usage = "solve [--db FILE] [--max-trials N] [--stats] LAYOUT";
-constexpr int32_t MoveLimit = 100;
-constexpr std::string_view NoResult = "No Result";
 
 // As in the program, the search only starts from a position where no column is correct:
 // its replay of a move sequence relies on that.
@@ -35,7 +34,7 @@ bool PlaceSearchableLayout(Console& console, std::string_view text) {
 
 std::string TimedSolve(Console& console) {
   const uint32_t start = TickCount();
-  std::string result = Solve(MoveLimit);
+  std::string result = Solve(SearchLimit);
   const auto elapsed = static_cast<int32_t>(TickCount() - start);
   console.Out << "Time: " << elapsed << " ms\n" << result << '\n';
   return result;
@@ -59,8 +58,8 @@ int RunSolve(Console& console, const ParsedArguments& args) {
 
 }  // namespace
 
-const CommandSpec& SolveCommand() {
-  static const CommandSpec command{
+const CommandInfo& SolveCommand() {
+  static const CommandInfo command{
       "solve",
       "search for moves that solve a layout",
       Usage,

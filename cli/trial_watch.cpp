@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "solver/search.h"
-#include "ui/headless/headless_toolkit.h"
+#include "solver/headless/headless_host.h"
 
 namespace tq::cli {
 
@@ -25,6 +25,7 @@ void CountTrial(TrialWatch& watch) {
 }  // namespace
 
 void WatchSearch(std::ostream& out, TrialWatch& watch) {
+  ResetHeadless();
   Headless.KeepLines = false;
   Headless.OnLine = [&out](std::string_view line) { out << line << '\n'; };
   Headless.OnProgress = [&watch](int32_t) { CountTrial(watch); };

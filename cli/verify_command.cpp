@@ -3,10 +3,10 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/layout_check.h"
 #include "cli/solutions_file.h"
-#include "model/moves.h"
 #include "model/field.h"
+#include "model/layout_check.h"
+#include "model/moves.h"
 #include "solver/notation.h"
 #include "store/solutions.h"
 
@@ -50,8 +50,8 @@ int RunVerify(Console& console, const ParsedArguments& args) {
 
 }  // namespace
 
-const CommandSpec& VerifyCommand() {
-  static const CommandSpec command{
+const CommandInfo& VerifyCommand() {
+  static const CommandInfo command{
       "verify",
       "replay every entry of a solutions file",
       "verify FILE",

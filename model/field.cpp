@@ -48,4 +48,9 @@ int32_t ReadSlideState() {
   return Field[5] != EmptySlot && Field[15] != EmptySlot && Field[25] != EmptySlot ? 1 : 0;
 }
 
+void PlaceLayout(std::string_view layout) {
+  LayoutToField(layout);
+  SlideState = ReadSlideState();
+}
+
 }  // namespace tq

@@ -38,5 +38,7 @@ std::string FieldToLayout();
 int32_t LayoutToField(std::string_view layout);
 // 1 when row 5 of every long column holds a ball, otherwise 0.
 int32_t ReadSlideState();
+// Sets the Field from a layout and SlideState from the Field.
+void PlaceLayout(std::string_view layout);
 
 }  // namespace tq

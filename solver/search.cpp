@@ -11,15 +11,13 @@
 #include "model/field.h"
 #include "solver/move_shuffles.h"
 #include "solver/notation.h"
+#include "solver/search_host.h"
 #include "solver/trial_queue.h"
 #include "store/solutions.h"
-#include "ui/toolkit.h"
 
 namespace tq {
 
 namespace {
-
-const std::string NoResult = "No Result";
 
 constexpr std::string_view CorrectColumnLines[5] = {
     "", "Richtige Spalten: 1", "Richtige Spalten: 2", "Richtige Spalten: 3", "Richtige Spalten: 4"};
@@ -30,6 +28,7 @@ class Search {
       : startLayout_(startLayout),
         filter_(CurrentSolutionFilter()),
         askStore_(SolutionCount() != 0),
+        host_(InstalledSearchHost()),
         trials_(limit, buffer, PackLayout(startLayout), filter_) {}
 
   std::string Run() { return trials_.RunsAhead() ? Loop<true>() : Loop<false>(); }
@@ -37,28 +36,28 @@ class Search {
  private:
   template <bool RunAhead>
   std::string Loop() {
-    mark_ = TickCount();
+    mark_ = host_.TickCount();
     trials_.Start<RunAhead>();
     for (;;) {
       Trial& trial = trials_.Front();
       ++count_;
       if (trial.FinishedLength != 0) FinishLength(trial.FinishedLength);
-      SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(count_) * 100u) / estimate_);
-      DrainEvents();
-      DrainEvents();
+      host_.SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(count_) * 100u) / estimate_);
+      host_.DrainEvents();
+      host_.DrainEvents();
       trials_.WalkFront<RunAhead>();
       const Walk& walk = trial.Result;
-      for (int32_t k = 0; k < walk.Lines; ++k) AddListLine(CorrectColumnLines[trial.Lines[k]]);
+      for (int32_t k = 0; k < walk.Lines; ++k) host_.AddListLine(CorrectColumnLines[trial.Lines[k]]);
       const std::string* stored = LookupReached(trial);
       if (walk.Solved || stored != nullptr) return Success(trial, stored);
-      if (!trials_.Next<RunAhead>() || StopRequested.load(std::memory_order_relaxed) != 0) return NoResult;
+      if (!trials_.Next<RunAhead>() || StopRequested.load(std::memory_order_relaxed) != 0) return std::string(NoResult);
     }
   }
 
   // The count grew the candidates past `finished` moves on its way to this trial.
   void FinishLength(int32_t finished) {
-    const uint32_t now = TickCount();
-    AddListLine("Status: " + std::to_string(finished) + "/" + std::to_string(trials_.Limit()) +
+    const uint32_t now = host_.TickCount();
+    host_.AddListLine("Status: " + std::to_string(finished) + "/" + std::to_string(trials_.Limit()) +
                 " Time: " + std::to_string(now - mark_) + " ms");
     mark_ = now;
     uint32_t estimate = 1;
@@ -72,7 +71,7 @@ class Search {
   // is asked in full.
   const std::string* LookupReached(const Trial& trial) const {
     const Walk& walk = trial.Result;
-    if (filter_.Current()) {
+    if (filter_.IsUpToDate()) {
       if (walk.FilterBits != 0) {
         if (!filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
       } else if (!askStore_) {
@@ -95,6 +94,7 @@ class Search {
   const std::string& startLayout_;
   SolutionFilter filter_;
   const bool askStore_;  // the list held entries when the search began
+  const SearchHost host_;
   TrialQueue trials_;
   int32_t count_ = 0;  // trials since the last finished length
   int32_t estimate_ = 1;
@@ -103,10 +103,11 @@ class Search {
 
 std::string Finish(const std::string& startLayout, std::string result) {
   SolverRunning.store(0);
-  SetSearchProgress(0);
+  const SearchHost& host = InstalledSearchHost();
+  host.SetSearchProgress(0);
   LayoutToField(startLayout);
   SlideState = ReadSlideState();
-  RefreshField();
+  host.RefreshField();
   return result;
 }
 
@@ -129,9 +130,9 @@ std::string Solve(int32_t limit) {
   std::vector<uint8_t> buffer;
   const bool haveBuffer = ObtainBuffer(limit, buffer);
   const std::string startLayout = FieldToLayout();
-  if (!haveBuffer) return Finish(startLayout, NoResult);
+  if (!haveBuffer) return Finish(startLayout, std::string(NoResult));
   if (const std::string* stored = FindSolution(startLayout)) {
-    AddListLine("Saved Field...");
+    InstalledSearchHost().AddListLine("Saved Field...");
     return Finish(startLayout, *stored);
   }
   KeySolutionFilter(&PackedLayoutKey);  // so that a walk's end is asked without making its text
@@ -139,7 +140,7 @@ std::string Solve(int32_t limit) {
   try {
     search.emplace(limit, buffer, startLayout);
   } catch (const std::bad_alloc&) {
-    return Finish(startLayout, NoResult);
+    return Finish(startLayout, std::string(NoResult));
   }
   return Finish(startLayout, search->Run());
 }

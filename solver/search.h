@@ -4,8 +4,14 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tq {
+
+// The result of a search that was stopped or ran out of sequences.
+inline constexpr std::string_view NoResult = "No Result";
+// The longest sequence the search key's search counts to.
+inline constexpr int32_t SearchLimit = 100;
 
 // 1 while Solve runs.
 extern std::atomic<int32_t> SolverRunning;

@@ -20,7 +20,7 @@ inline uint64_t FilterBitsOf(uint64_t key) {
 }
 
 // A layout is surely not stored when its word lacks one of its bits. The view stays valid
-// only while the list is unchanged: Current() tells whether it still is.
+// only while the list is unchanged: IsUpToDate() tells whether it still is.
 class SolutionFilter {
  public:
   SolutionFilter() = default;
@@ -29,7 +29,7 @@ class SolutionFilter {
 
   // False for a view of a list that holds no solution: it answers nothing.
   bool Usable() const { return words_ != nullptr; }
-  bool Current() const { return *changes_ == seen_; }
+  bool IsUpToDate() const { return *changes_ == seen_; }
 
   // A key's word and bits: a lookup in two halves, for a caller who asks early and tests late.
   uint64_t WordOf(uint64_t key) const { return key >> shift_; }

@@ -4,12 +4,12 @@
 #include "model/field.h"
 #include "model/random.h"
 #include "solver/search.h"
+#include "solver/search_host.h"
 #include "store/data_directory.h"
 #include "store/export.h"
 #include "store/solutions.h"
 #include "ui/commands/window_callback.h"
 #include "ui/render/field_drawing.h"
-#include "ui/toolkit.h"
 #include "ui/window_toolkit.h"
 
 namespace tq {

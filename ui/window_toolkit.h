@@ -1,7 +1,9 @@
-// The window operations the start-up and the commands need beyond those the search uses.
+// The window operations of the program: what start-up, the commands and the search's host
+// need from the toolkit. The Qt layer implements them.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace tq {
 
@@ -16,7 +18,8 @@ inline constexpr uint32_t NotHandled = 0xE0E0E0E1;
 
 using WindowCallbackProc = uint32_t (*)(uint32_t window, uint32_t message, uint32_t wParam, uint32_t lParam);
 
-// Starts the window system connection; safe to call again.
+// Starts the window system connection and installs the window's operations below as the
+// search's host (solver/search_host.h); safe to call again.
 int32_t StartToolkit();
 // Opens MainWindow, FieldWidth + 400 by FieldHeight, centred; returns 1, or 0 on failure.
 int32_t OpenMainWindow();
@@ -27,8 +30,21 @@ int32_t InstallWindowCallback(WindowCallbackProc callback);
 int32_t CreateControls();
 // Hands FieldImage to FieldPicture; the picture keeps it alive while it shows it.
 int32_t ShowFieldImage();
+
+// Appends a line to the result list; the list does not scroll to it.
+int32_t AddListLine(std::string_view text);
+// Empties the result list.
+int32_t ClearResultList();
+// Moves the progress bar (range 0 to 300; values outside are clamped by the bar).
+int32_t SetSearchProgress(int32_t value);
+// Handles pending window events without waiting, then returns. Called twice per trial by the
+// search, so it only looks at the events every few milliseconds.
+int32_t DrainEvents();
 // Drains pending events now, however recently that was done.
 int32_t DrainEventsNow();
+// Draws the current Field, shows it and drains pending events.
+int32_t RefreshField();
+
 // Waits for the next event and handles it.
 int32_t WaitForEvent();
 // Drags MainWindow with the pointer until the button is released, and gives it the keyboard

@@ -12,7 +12,7 @@
 #include "model/field.h"
 #include "solver/search.h"
 #include "store/solutions.h"
-#include "ui/headless/headless_toolkit.h"
+#include "solver/headless/headless_host.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ Run SearchFor(int64_t trials) {
   SlideState = ReadSlideState();
   const auto start = std::chrono::steady_clock::now();
   const double cpuStart = ThreadSeconds();
-  Solve(100);
+  Solve(SearchLimit);
   const double seconds = ThreadSeconds() - cpuStart;
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   StopRequested = 0;

@@ -17,7 +17,6 @@
 
 #include "bench/ui/search_position.h"
 #include "solver/search.h"
-#include "ui/toolkit.h"
 #include "ui/qt/event_pump.h"
 #include "ui/qt/result_list.h"
 #include "ui/startup.h"
@@ -56,7 +55,7 @@ Rate QtRate(long long trials) {
     StopSolverThread(0);
   });
   const double start = ThreadCpuSeconds();
-  Solve(100);
+  Solve(SearchLimit);
   const double took = ThreadCpuSeconds() - start;
   done = true;
   stopper.join();
@@ -70,7 +69,7 @@ double StopLatencyMs() {
   constexpr auto after = std::chrono::milliseconds(1000);
   QTimer::singleShot(after, Qt::PreciseTimer, [] { StartStopSolverThread(); });
   const Clock::time_point due = Clock::now() + after;
-  Solve(100);
+  Solve(SearchLimit);
   return std::chrono::duration<double, std::milli>(Clock::now() - due).count();
 }
 
@@ -99,7 +98,7 @@ void MemoryRun(double seconds) {
     if (at >= seconds) StartStopSolverThread();
   });
   sampler.start(static_cast<int>(std::max(1.0, seconds / 10) * 1000));
-  Solve(100);
+  Solve(SearchLimit);
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf("peak resident: %.1f MB (list capped at %zu lines)\n", usage.ru_maxrss / 1024.0, ResultListCapacity);

@@ -7,7 +7,7 @@
 
 #include "bench/ui/search_position.h"
 #include "solver/search.h"
-#include "ui/headless/headless_toolkit.h"
+#include "solver/headless/headless_host.h"
 
 int main(int argc, char** argv) {
   const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     tq::StopSolverThread(0);
   });
   const double start = tq::bench::ThreadCpuSeconds();
-  tq::Solve(100);
+  tq::Solve(tq::SearchLimit);
   const double took = tq::bench::ThreadCpuSeconds() - start;
   stopper.join();
   std::printf("%lld %.6f\n", static_cast<long long>(tq::Headless.DrainCalls / 2), took);

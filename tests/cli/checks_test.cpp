@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "cli/arguments.h"
-#include "cli/layout_check.h"
+#include "cli/layout_argument.h"
 #include "cli/number_argument.h"
+#include "model/layout_check.h"
 
 namespace tq::cli {
 namespace {
@@ -49,7 +50,7 @@ TEST(LayoutCheck, WantsTheEmptySlotsInOneEndRowOfTheLongColumns) {
 }
 
 TEST(ParseArguments, ReadsOptionsAnywhereInBothForms) {
-  const OptionSpec options[] = {{"--db", true}, {"--stats", false}};
+  const OptionInfo options[] = {{"--db", true}, {"--stats", false}};
   const std::vector<std::string> args = {"--db", "a.txt", "LAYOUT", "--stats", "--db=b.txt", "--", "--stats"};
   const ParsedArguments parsed = ParseArguments(args, options);
   EXPECT_EQ(parsed.Problem, "");
@@ -61,7 +62,7 @@ TEST(ParseArguments, ReadsOptionsAnywhereInBothForms) {
 }
 
 TEST(ParseArguments, ReportsWhatItCannotUnderstand) {
-  const OptionSpec options[] = {{"--db", true}, {"--stats", false}};
+  const OptionInfo options[] = {{"--db", true}, {"--stats", false}};
   auto problem = [&](std::vector<std::string> args) { return ParseArguments(args, options).Problem; };
   EXPECT_EQ(problem({"--dbx", "f"}), "unknown option '--dbx'");
   EXPECT_EQ(problem({"-x"}), "unknown option '-x'");

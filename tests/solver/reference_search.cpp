@@ -7,11 +7,13 @@
 #include "model/moves.h"
 #include "solver/search.h"
 #include "store/solutions.h"
-#include "ui/toolkit.h"
+#include "solver/search_host.h"
 
 namespace tq {
 
 namespace {
+
+const SearchHost& Host() { return InstalledSearchHost(); }
 
 struct Buffer {
   explicit Buffer(int32_t limit) : v(static_cast<size_t>(limit) + 2, 0) {}
@@ -72,10 +74,10 @@ namespace {
 
 std::string Done(const std::string& start, std::string result) {
   SolverRunning = 0;
-  SetSearchProgress(0);
+  Host().SetSearchProgress(0);
   LayoutToField(start);
   SlideState = ReadSlideState();
-  RefreshField();
+  Host().RefreshField();
   return result;
 }
 
@@ -87,12 +89,12 @@ std::string ReferenceSolve(int32_t limit) {
   const std::string start = FieldToLayout();
   std::string stored = LookupSolution(start);
   if (!stored.empty()) {
-    AddListLine("Saved Field...");
+    Host().AddListLine("Saved Field...");
     return Done(start, stored);
   }
   b.Set(1, 1);
   int32_t length = 1, trials = 0, estimate = 1;
-  uint32_t mark = TickCount();
+  uint32_t mark = Host().TickCount();
   for (;;) {
     ++trials;
     for (int64_t p = 1; p <= limit; ++p) {
@@ -100,9 +102,9 @@ std::string ReferenceSolve(int32_t limit) {
       b.Set(p, 1);
       b.Set(p + 1, static_cast<uint8_t>(b.Get(p + 1) + 1));
       if (p + 1 > length) {
-        AddListLine("Status: " + std::to_string(length) + "/" + std::to_string(limit) + " Time: " +
-                    std::to_string(TickCount() - mark) + " ms");
-        mark = TickCount();
+        Host().AddListLine("Status: " + std::to_string(length) + "/" + std::to_string(limit) + " Time: " +
+                    std::to_string(Host().TickCount() - mark) + " ms");
+        mark = Host().TickCount();
         uint32_t e = 1;
         for (int k = 0; k < length; ++k) e *= 3;
         estimate = static_cast<int32_t>(e);
@@ -110,10 +112,10 @@ std::string ReferenceSolve(int32_t limit) {
         ++length;
       }
     }
-    SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(trials) * 100u) / estimate);
-    DrainEvents();
+    Host().SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(trials) * 100u) / estimate);
+    Host().DrainEvents();
     Prune(b, limit);
-    DrainEvents();
+    Host().DrainEvents();
     LayoutToField(start);
     int32_t slide = SlideState;
     int64_t i = 1;
@@ -128,7 +130,7 @@ std::string ReferenceSolve(int32_t limit) {
         solved = true;
         break;
       }
-      if (n >= 1) AddListLine("Richtige Spalten: " + std::to_string(n));
+      if (n >= 1) Host().AddListLine("Richtige Spalten: " + std::to_string(n));
       ++i;
       if (b.Get(i) == 0) break;
     }

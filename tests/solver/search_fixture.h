@@ -8,7 +8,7 @@
 #include "model/field.h"
 #include "solver/search.h"
 #include "store/solutions.h"
-#include "ui/headless/headless_toolkit.h"
+#include "solver/headless/headless_host.h"
 
 namespace tq {
 

@@ -151,14 +151,14 @@ TEST_F(StoreRules, FilterViewHoldsEveryStoredLayoutAndKnowsWhenItIsOutOfDate) {
   const SolutionFilter filter = CurrentSolutionFilter();
   ASSERT_TRUE(filter.Usable());
   for (int k = 0; k < 500; ++k) EXPECT_TRUE(filter.MayHold(FirstByteKey(Layout(std::to_string(k * 7919)))));
-  EXPECT_TRUE(filter.Current());
+  EXPECT_TRUE(filter.IsUpToDate());
   StoreSolution(a, "11");  // a new layout: the filter may have been made anew
-  EXPECT_FALSE(filter.Current());
+  EXPECT_FALSE(filter.IsUpToDate());
   const SolutionFilter again = CurrentSolutionFilter();
   StoreSolution(a, "1");  // a shorter text in place changes no key
-  EXPECT_TRUE(again.Current());
+  EXPECT_TRUE(again.IsUpToDate());
   ClearSolutions();
-  EXPECT_FALSE(again.Current());
+  EXPECT_FALSE(again.IsUpToDate());
   KeySolutionFilter(nullptr);
   for (int k = 0; k < 200; ++k) StoreSolution(Layout(std::to_string(k)), "2");
   const SolutionFilter hashed = CurrentSolutionFilter();

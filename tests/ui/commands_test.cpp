@@ -20,7 +20,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/drawing.h"
 #include "ui/render/field_drawing.h"
-#include "ui/toolkit.h"
 #include "ui/window_toolkit.h"
 
 namespace tq {

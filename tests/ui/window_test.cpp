@@ -13,7 +13,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/result_list.h"
 #include "ui/render/field_drawing.h"
-#include "ui/toolkit.h"
 #include "ui/window_toolkit.h"
 
 namespace tq {

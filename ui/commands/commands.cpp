@@ -7,16 +7,12 @@
 #include "model/moves.h"
 #include "model/scramble.h"
 #include "solver/search.h"
+#include "solver/search_host.h"
 #include "store/export.h"
 #include "store/solutions.h"
-#include "ui/toolkit.h"
 #include "ui/window_toolkit.h"
 
 namespace tq {
-
-namespace {
-constexpr int32_t SearchLimit = 100;
-}  // namespace
 
 int32_t TurnUpperHalf(int32_t direction) {
   RotateRing(0, direction);

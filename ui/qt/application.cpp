@@ -8,7 +8,7 @@
 #include "ui/qt/event_pump.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/result_list.h"
-#include "ui/toolkit.h"
+#include "solver/search_host.h"
 #include "ui/window_toolkit.h"
 
 namespace tq {
@@ -48,6 +48,7 @@ char* Arguments[] = {ProgramName, nullptr};
 int32_t StartToolkit() {
   if (QCoreApplication::instance() == nullptr) new QApplication(ArgumentCount, Arguments);
   QApplication::setQuitOnLastWindowClosed(false);
+  InstallSearchHost({AddListLine, SetSearchProgress, DrainEvents, RefreshField, TickCount});
   return 0;
 }
 
@@ -95,11 +96,6 @@ void ShutDown() {
   // after this: end here.
   std::fflush(nullptr);
   std::_Exit(0);
-}
-
-uint32_t TickCount() {
-  using namespace std::chrono;
-  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 }  // namespace tq

@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
-#include "ui/toolkit.h"
+#include "ui/window_toolkit.h"
 
 namespace tq {
 

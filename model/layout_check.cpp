@@ -1,5 +1,5 @@
 // Layout checks, in the order a person would fix them: length, characters, counts, empty slots.
-#include "cli/layout_check.h"
+#include "model/layout_check.h"
 
 #include <algorithm>
 #include <array>
@@ -7,11 +7,10 @@
 
 #include "model/field.h"
 
-namespace tq::cli {
+namespace tq {
 
 namespace {
 
-constexpr size_t LayoutLength = 26;
 constexpr int EmptySlotCount = 3;
 // Colour 3 has one ball fewer: its fourth place is the third empty slot.
 constexpr std::array<int, 6> BallsPerColour = {4, 4, 4, 3, 4, 4};
@@ -65,15 +64,9 @@ std::string EmptyPlaceProblem(std::string_view layout) {
 
 }  // namespace
 
-std::string LayoutFromArgument(std::string_view text) {
-  std::string layout(text);
-  std::ranges::replace(layout, '_', ' ');
-  return layout;
-}
-
 std::string LayoutProblem(std::string_view layout) {
-  if (layout.size() != LayoutLength) {
-    return "layout has " + std::to_string(layout.size()) + " characters, needs " + std::to_string(LayoutLength);
+  if (layout.size() != static_cast<size_t>(SlotCount)) {
+    return "layout has " + std::to_string(layout.size()) + " characters, needs " + std::to_string(SlotCount);
   }
   for (auto check : {CharacterProblem, CountProblem, EmptyPlaceProblem}) {
     std::string problem = check(layout);
@@ -82,17 +75,4 @@ std::string LayoutProblem(std::string_view layout) {
   return "";
 }
 
-bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout) {
-  layout = LayoutFromArgument(text);
-  const std::string problem = LayoutProblem(layout);
-  if (problem.empty()) return true;
-  ReportProblem(console, problem);
-  return false;
-}
-
-void PlaceLayout(std::string_view layout) {
-  LayoutToField(layout);
-  SlideState = ReadSlideState();
-}
-
-}  // namespace tq::cli
+}  // namespace tq

@@ -1,4 +1,5 @@
-// A toolkit without a window: records what would be shown, for the tests and the command-line tool.
+// The search's host without a window: it records what would be shown, for the tests, and hands
+// the lines on as they come, for the command-line tool.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +10,8 @@
 
 namespace tq {
 
-struct HeadlessToolkit {
-  // Lines added since the last clear, unless KeepLines is off.
+struct HeadlessHost {
+  // Lines added, unless KeepLines is off.
   std::vector<std::string> Lines;
   bool KeepLines = true;
   // Every progress value set, when RecordProgress is on; LastProgress always.
@@ -21,7 +22,6 @@ struct HeadlessToolkit {
   int64_t ProgressCalls = 0;
   int64_t DrainCalls = 0;
   int64_t RefreshCalls = 0;
-  int64_t ClearCalls = 0;
 
   // Hooks that stand in for what a user could do while events drain.
   std::function<void(std::string_view)> OnLine;
@@ -32,9 +32,9 @@ struct HeadlessToolkit {
   std::function<uint32_t()> Clock;
 };
 
-extern HeadlessToolkit Headless;
+extern HeadlessHost Headless;
 
-// Back to an empty record with no hooks.
+// Back to an empty record with no hooks, installed as the search's host.
 void ResetHeadless();
 
 }  // namespace tq

@@ -1,0 +1,24 @@
+// Layout arguments: underscores for spaces, then the model's check of what the moves can reach.
+#include "cli/layout_argument.h"
+
+#include <algorithm>
+
+#include "model/layout_check.h"
+
+namespace tq::cli {
+
+std::string LayoutFromArgument(std::string_view text) {
+  std::string layout(text);
+  std::ranges::replace(layout, '_', ' ');
+  return layout;
+}
+
+bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout) {
+  layout = LayoutFromArgument(text);
+  const std::string problem = LayoutProblem(layout);
+  if (problem.empty()) return true;
+  ReportProblem(console, problem);
+  return false;
+}
+
+}  // namespace tq::cli

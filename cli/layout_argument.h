@@ -1,0 +1,17 @@
+// Layouts given on the command line: read, checked, and refused in one line when wrong.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/console.h"
+
+namespace tq::cli {
+
+// A layout as typed: "_" stands for a space, which a shell argument makes awkward.
+std::string LayoutFromArgument(std::string_view text);
+
+// Reads a layout argument into `layout`, or reports its problem and gives false.
+bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout);
+
+}  // namespace tq::cli
