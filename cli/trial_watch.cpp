@@ -1,11 +1,8 @@
 // The search reports one progress value per trial; that is where trials are counted and stopped.
 #include "cli/trial_watch.h"
 
-#include <chrono>
-#include <thread>
-
-#include "solver/search.h"
 #include "solver/headless/headless_host.h"
+#include "solver/search.h"
 
 namespace tq::cli {
 
@@ -29,10 +26,6 @@ void WatchSearch(std::ostream& out, TrialWatch& watch) {
   Headless.KeepLines = false;
   Headless.OnLine = [&out](std::string_view line) { out << line << '\n'; };
   Headless.OnProgress = [&watch](int32_t) { CountTrial(watch); };
-}
-
-void AwaitStopTakenBack() {
-  while (StopRequested.load() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 }  // namespace tq::cli

@@ -15,7 +15,4 @@ struct TrialWatch {
 // is counted in `watch`, with a stop asked for at trial StopAfter.
 void WatchSearch(std::ostream& out, TrialWatch& watch);
 
-// Waits until a stop asked for has been taken back, so no stop thread outlives the command.
-void AwaitStopTakenBack();
-
 }  // namespace tq::cli

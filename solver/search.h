@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,5 +27,8 @@ std::string Solve(int32_t limit);
 int32_t StopSolverThread(int32_t parameter);
 // Starts StopSolverThread(0) on a detached thread, as Escape does during a search.
 void StartStopSolverThread();
+// Waits until a stop asked for has been taken back, so that no stop request outlives the
+// search it was meant for; at most `limit`. True when none is left.
+bool AwaitStopTakenBack(std::chrono::milliseconds limit = std::chrono::milliseconds::max());
 
 }  // namespace tq

@@ -18,4 +18,14 @@ int32_t StopSolverThread(int32_t /*parameter*/) {
 
 void StartStopSolverThread() { std::thread(StopSolverThread, 0).detach(); }
 
+bool AwaitStopTakenBack(std::chrono::milliseconds limit) {
+  using namespace std::chrono;
+  const auto start = steady_clock::now();
+  while (StopRequested.load() != 0) {
+    if (duration_cast<milliseconds>(steady_clock::now() - start) >= limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
 }  // namespace tq

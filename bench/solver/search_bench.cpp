@@ -12,6 +12,7 @@
 #include "model/field.h"
 #include "solver/search.h"
 #include "store/solutions.h"
+#include "tests/support/positions.h"
 #include "solver/headless/headless_host.h"
 
 namespace {
@@ -43,7 +44,7 @@ Run SearchFor(int64_t trials) {
   Headless.OnProgress = [trials](int32_t) {
     if (Headless.ProgressCalls == trials) StopRequested = 1;
   };
-  LayoutToField("31010 452123024 554035412 ");
+  LayoutToField(test::HardLayout);
   SlideState = ReadSlideState();
   const auto start = std::chrono::steady_clock::now();
   const double cpuStart = ThreadSeconds();

@@ -1,9 +1,7 @@
 // Setting up a benchmark search.
 #include "bench/ui/search_position.h"
 
-#include <chrono>
 #include <ctime>
-#include <thread>
 
 #include "model/field.h"
 #include "solver/search.h"
@@ -20,7 +18,7 @@ double ThreadCpuSeconds() {
 void SetUpSearch(const std::string& layout) {
   // A stop thread of an earlier search that has not yet taken its request back would stop
   // this one at its first trial.
-  while (StopRequested.load() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  AwaitStopTakenBack();
   ClearSolutions();
   LayoutToField(layout);
   SlideState = ReadSlideState();

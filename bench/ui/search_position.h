@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "tests/support/positions.h"
+
 namespace tq::bench {
 
 // The trial-rate position, and one whose search lists many correct-column lines.
-inline constexpr const char* RateLayout = "31010 452123024 554035412 ";
-inline constexpr const char* ManyLinesLayout = "51255 103414020 232015434 ";
+inline constexpr const char* RateLayout = test::HardLayout;
+inline constexpr const char* ManyLinesLayout = test::ManyLinesLayout;
 
 // CPU seconds the calling thread has used: unlike the wall clock, blind to other programs
 // that share the processor, so the two toolkits' runs compare even on a busy machine.

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -49,7 +48,7 @@ int WaitForExit(pid_t pid) {
 }  // namespace
 
 CliRun RunCli(const std::vector<std::string>& args) {
-  const ScratchDirectory scratch;
+  const TempDirectory scratch;
   const std::string outPath = scratch / "out";
   const std::string errPath = scratch / "err";
   std::vector<std::string> words{TQ_CLI_PATH};
@@ -66,29 +65,6 @@ std::vector<std::string> LinesOf(const std::string& text) {
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
-}
-
-ScratchDirectory::ScratchDirectory() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tq-cli-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch directory");
-  path_ = pattern;
-}
-
-ScratchDirectory::~ScratchDirectory() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
 }
 
 }  // namespace tq::cli::test

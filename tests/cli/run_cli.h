@@ -1,9 +1,11 @@
-// Running the built trommelquirl-cli as a child process, and a scratch directory per test.
+// Running the built trommelquirl-cli as a child process.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_directory.h"
+#include "tests/support/whole_file.h"
 
 namespace tq::cli::test {
 
@@ -19,21 +21,9 @@ CliRun RunCli(const std::vector<std::string>& args);
 // The lines of a text, each without its "\n".
 std::vector<std::string> LinesOf(const std::string& text);
 
-// A fresh empty directory, removed with everything in it when the object goes.
-class ScratchDirectory {
- public:
-  ScratchDirectory();
-  ~ScratchDirectory();
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
-
-std::string ReadWholeFile(const std::filesystem::path& path);
-void WriteWholeFile(const std::filesystem::path& path, const std::string& bytes);
+// Scratch directories and whole files, shared with the other tests.
+using tq::test::TempDirectory;
+using tq::test::ReadWholeFile;
+using tq::test::WriteWholeFile;
 
 }  // namespace tq::cli::test

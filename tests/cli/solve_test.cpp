@@ -70,7 +70,7 @@ TEST(CliSolve, StopsAfterTheTrialsAsked) {
 
 class CliSolveWithFile : public testing::Test {
  protected:
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   const std::string file = scratch / "Loesungen.txt";
 };
 

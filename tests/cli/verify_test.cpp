@@ -14,7 +14,7 @@ const std::string TwoLeft = "32200 441135522 004431155 ";
 
 class CliVerify : public testing::Test {
  protected:
-  ScratchDirectory scratch;
+  TempDirectory scratch;
   const std::string file = scratch / "Loesungen.txt";
 };
 

@@ -6,9 +6,10 @@
 #include <string>
 
 #include "model/field.h"
+#include "solver/headless/headless_host.h"
 #include "solver/search.h"
 #include "store/solutions.h"
-#include "solver/headless/headless_host.h"
+#include "tests/support/positions.h"
 
 namespace tq {
 

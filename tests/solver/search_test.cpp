@@ -20,7 +20,7 @@ std::string StartAfter(std::string_view codes) {
 }
 
 // A position with no column correct that no short sequence solves.
-const std::string Hard = "31010 452123024 554035412 ";
+const std::string Hard = test::HardLayout;
 
 TEST_F(SearchTest, OneMoveSolutionInTheFirstTrial) {
   const std::string p = StartAfter("2");

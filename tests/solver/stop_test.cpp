@@ -9,7 +9,7 @@
 namespace tq {
 namespace {
 
-const std::string Hard = "31010 452123024 554035412 ";
+const std::string Hard = test::HardLayout;
 
 bool WaitForStopCleared() {
   for (int k = 0; k < 5000 && StopRequested != 0; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -5,13 +5,14 @@
 #include <filesystem>
 
 #include "store/data_directory.h"
-#include "temp_directory.h"
+#include "tests/support/temp_directory.h"
+#include "tests/support/whole_file.h"
 
 namespace tq {
 namespace {
 
-using testing::TempDirectory;
-using testing::WriteBytes;
+using test::TempDirectory;
+using test::WriteWholeFile;
 
 // Sets a variable for one test and puts the old value back afterwards.
 class ScopedVariable {
@@ -53,7 +54,7 @@ TEST(EnsureDataDirectory, CreatesMissingParentsAndReportsABlockedPath) {
   EXPECT_TRUE(std::filesystem::is_directory(deep));
   EXPECT_TRUE(EnsureDataDirectory(deep));
 
-  WriteBytes(dir.File("file"), "x");
+  WriteWholeFile(dir.File("file"), "x");
   EXPECT_FALSE(EnsureDataDirectory(dir.File("file/trommelquirl")));
   EXPECT_FALSE(EnsureDataDirectory(""));
 }

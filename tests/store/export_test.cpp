@@ -3,13 +3,14 @@
 
 #include "model/random.h"
 #include "store/export.h"
-#include "temp_directory.h"
+#include "tests/support/temp_directory.h"
+#include "tests/support/whole_file.h"
 
 namespace tq {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDirectory;
+using test::ReadWholeFile;
+using test::TempDirectory;
 
 TEST(ExportFileName, HasFourDigitsBetweenTheWordAndTheExtension) {
   EXPECT_EQ(ExportFileName(0), "L\xC3\xB6sung0000.txt");
@@ -32,14 +33,14 @@ TEST(ExportSolution, WritesTheTextAndCrLfUnderTheDrawnNumber) {
   SeedRandom(12345);
   const std::string first = dir.File(ExportFileName(NextExportNumber()));
   EXPECT_EQ(ExportSolution("No Result"), 1);
-  EXPECT_EQ(ReadBytes(first), "No Result\r\n");
+  EXPECT_EQ(ReadWholeFile(first), "No Result\r\n");
 
   const RandomWords again = RandomState;
   const std::string second = dir.File(ExportFileName(NextExportNumber()));
   EXPECT_EQ(ExportSolution("1234"), 1);
   RandomState = again;
   EXPECT_EQ(ExportSolution("55"), 1);  // the same number replaces the earlier file
-  EXPECT_EQ(ReadBytes(second), "55\r\n");
+  EXPECT_EQ(ReadWholeFile(second), "55\r\n");
 }
 
 TEST(ExportSolution, ReportsAMissingDirectory) {

@@ -8,9 +8,9 @@
 namespace tq {
 namespace {
 
-using testing::Layout;
-using testing::ListedEntries;
-using testing::Pairs;
+using test::Layout;
+using test::ListedEntries;
+using test::Pairs;
 using namespace std::string_literals;
 
 std::vector<std::string> LinesOf(const std::string& bytes) {

@@ -12,17 +12,18 @@
 #include "store/safe_file.h"
 #include "store/solutions.h"
 #include "store_test_support.h"
-#include "temp_directory.h"
+#include "tests/support/temp_directory.h"
+#include "tests/support/whole_file.h"
 
 namespace tq {
 namespace {
 
-using testing::Layout;
-using testing::ListedEntries;
-using testing::Pairs;
-using testing::ReadBytes;
-using testing::TempDirectory;
-using testing::WriteBytes;
+using test::Layout;
+using test::ListedEntries;
+using test::Pairs;
+using test::ReadWholeFile;
+using test::TempDirectory;
+using test::WriteWholeFile;
 
 const std::string OldBytes = Layout("30000 111132222 444435555") + "1212\r\n" + Layout("0") + "5\n";
 
@@ -41,7 +42,7 @@ class SolutionsFileTest : public ::testing::Test {
     return SaveSolutions();
   }
   void ExpectOldFileUntouched() {
-    EXPECT_EQ(ReadBytes(SolutionsFile), OldBytes);
+    EXPECT_EQ(ReadWholeFile(SolutionsFile), OldBytes);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"Loesungen.txt"});
   }
 
@@ -68,7 +69,7 @@ TEST_F(SolutionsFileTest, LoadReportsWhetherAFileWasRead) {
   EXPECT_EQ(LoadSolutions(), 0);
   EXPECT_EQ(SolutionCount(), 0u);
 
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   EXPECT_EQ(LoadSolutions(), 1);
   EXPECT_EQ(ListedEntries(), (Pairs{{Layout("30000 111132222 444435555"), "1212"}, {Layout("0"), "5"}}));
   EXPECT_EQ(LookupSolution(Layout("0")), "5");
@@ -79,14 +80,14 @@ TEST_F(SolutionsFileTest, LoadReportsWhetherAFileWasRead) {
 }
 
 TEST_F(SolutionsFileTest, LoadReportsAFileItMayNotRead) {
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   ::chmod(dir.Path().c_str(), 0755);
   ::chmod(SolutionsFile.c_str(), 0);
   EXPECT_EQ(RunWithoutRoot([] { return LoadSolutions() == -1 && SolutionCount() == 0 ? 1 : 0; }), 1);
 }
 
 TEST_F(SolutionsFileTest, AFileThatCouldNotBeReadIsNeverReplaced) {
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   ::chmod(dir.Path().c_str(), 0777);
   ::chmod(SolutionsFile.c_str(), 0222);  // writable, not readable
   EXPECT_EQ(RunWithoutRoot([] {
@@ -96,30 +97,30 @@ TEST_F(SolutionsFileTest, AFileThatCouldNotBeReadIsNeverReplaced) {
             }),
             1);
   ::chmod(SolutionsFile.c_str(), 0644);
-  EXPECT_EQ(ReadBytes(SolutionsFile), OldBytes);
+  EXPECT_EQ(ReadWholeFile(SolutionsFile), OldBytes);
   EXPECT_EQ(LoadSolutions(), 1);
   EXPECT_EQ(SaveSolutions(), 1) << "a later load that reads the file lifts the guard";
 }
 
 TEST_F(SolutionsFileTest, SaveWritesEveryEntryWithCrLf) {
   EXPECT_EQ(SaveSolutions(), 1);
-  EXPECT_EQ(ReadBytes(SolutionsFile), "");
+  EXPECT_EQ(ReadWholeFile(SolutionsFile), "");
 
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   EXPECT_EQ(ChangeAndSave(), 1);
-  EXPECT_EQ(ReadBytes(SolutionsFile),
+  EXPECT_EQ(ReadWholeFile(SolutionsFile),
             Layout("30000 111132222 444435555") + "1212\r\n" + Layout("0") + "5\r\n" + Layout("4") + "34\r\n");
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"Loesungen.txt"});
 }
 
 TEST_F(SolutionsFileTest, SaveKeepsTheFilesPermissionsAndFollowsALink) {
   const std::string real = dir.File("real.txt");
-  WriteBytes(real, OldBytes);
+  WriteWholeFile(real, OldBytes);
   ::chmod(real.c_str(), 0640);
   std::filesystem::create_symlink(real, SolutionsFile);
   EXPECT_EQ(ChangeAndSave(), 1);
   EXPECT_TRUE(std::filesystem::is_symlink(SolutionsFile));
-  EXPECT_EQ(ReadBytes(real).size(), OldBytes.size() + 1 + 28 + 2);
+  EXPECT_EQ(ReadWholeFile(real).size(), OldBytes.size() + 1 + 28 + 2);
   struct stat info {};
   ::stat(real.c_str(), &info);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -139,7 +140,7 @@ TEST_F(SolutionsFileTest, FailedSaveLeavesNothingBehind) {
 }
 
 TEST_F(SolutionsFileTest, SaveIntoAReadOnlyDirectoryKeepsTheOldFile) {
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   ::chmod(SolutionsFile.c_str(), 0666);  // writable itself: only the directory forbids the save
   ::chmod(dir.Path().c_str(), 0555);
   EXPECT_EQ(RunWithoutRoot([] {
@@ -165,14 +166,14 @@ ssize_t FillDiskAfterFewBytes(int fd, const void* data, size_t size) {
 }
 
 TEST_F(SolutionsFileTest, WriteFailingPartWayKeepsTheOldFile) {
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   WriteToFile = FillDiskAfterFewBytes;
   EXPECT_EQ(ChangeAndSave(), 0);
   ExpectOldFileUntouched();
 }
 
 TEST_F(SolutionsFileTest, FileSizeLimitPartWayKeepsTheOldFile) {
-  WriteBytes(SolutionsFile, OldBytes);
+  WriteWholeFile(SolutionsFile, OldBytes);
   LoadSolutions();
   for (int i = 0; i < 2000; ++i) StoreSolution(Layout(std::to_string(i)), "1234512345");
   EXPECT_EQ(RunInChild([] {

@@ -10,9 +10,9 @@
 namespace tq {
 namespace {
 
-using testing::Layout;
-using testing::ListedEntries;
-using testing::Pairs;
+using test::Layout;
+using test::ListedEntries;
+using test::Pairs;
 
 class StoreRules : public ::testing::Test {
  protected:

@@ -7,7 +7,7 @@
 
 #include "store/solutions.h"
 
-namespace tq::testing {
+namespace tq::test {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
@@ -20,4 +20,4 @@ inline Pairs ListedEntries() {
 // A layout of 26 characters: text, then spaces.
 inline std::string Layout(const std::string& text) { return (text + std::string(26, ' ')).substr(0, 26); }
 
-}  // namespace tq::testing
+}  // namespace tq::test

@@ -4,16 +4,14 @@
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <regex>
-#include <sstream>
-#include <thread>
 
 #include "model/field.h"
 #include "model/moves.h"
 #include "model/scramble.h"
 #include "solver/search.h"
+#include "tests/support/whole_file.h"
 #include "tests/ui/scripted_program.h"
 #include "tests/ui/ui_support.h"
 #include "ui/qt/images.h"
@@ -51,10 +49,7 @@ std::vector<std::string> ExportedTexts(const std::string& directory) {
   std::vector<std::string> texts;
   for (const auto& entry : std::filesystem::directory_iterator(directory)) {
     if (entry.path().filename().string().rfind("L\xC3\xB6sung", 0) != 0) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    texts.push_back(text.str());
+    texts.push_back(test::ReadWholeFile(entry.path()));
   }
   return texts;
 }
@@ -176,7 +171,7 @@ TEST_F(CommandsTest, DuringASearchOnlyEscapeActsAndStopsIt) {
   EXPECT_EQ(test::ShownProgress(), 0);
   EXPECT_EQ(ExportedTexts(dataDirectory_), std::vector<std::string>{"No Result\r\n"});
   // The stop thread takes its request back once it has seen the search end.
-  for (int i = 0; i < 2000 && StopRequested.load() != 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  AwaitStopTakenBack(std::chrono::seconds(2));
   EXPECT_EQ(StopRequested.load(), 0);
   EXPECT_TRUE(MainWindow->isVisible());
 }

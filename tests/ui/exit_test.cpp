@@ -4,23 +4,15 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "model/field.h"
 #include "model/moves.h"
+#include "tests/support/temp_directory.h"
+#include "tests/support/whole_file.h"
 #include "tests/ui/scripted_program.h"
-#include "tests/ui/ui_support.h"
 
 namespace tq {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Runs this test binary as the program with `script`, HOME and XDG_DATA_HOME in `home`.
 int RunScript(const std::string& script, const std::string& home) {
@@ -48,24 +40,24 @@ std::string LayoutAfterUpperHalfLeft() {
 }
 
 TEST(ProgramExit, EscapeSavesTheLoadedSolutionsAndExitsWithZero) {
-  const std::string fresh = test::FreshDataHome();
-  EXPECT_EQ(RunScript("quit", fresh), 0);
-  EXPECT_TRUE(std::filesystem::exists(fresh + "/data/trommelquirl/Loesungen.txt"));
+  const test::TempDirectory fresh;
+  EXPECT_EQ(RunScript("quit", fresh.Path()), 0);
+  EXPECT_TRUE(std::filesystem::exists(fresh.Path() + "/data/trommelquirl/Loesungen.txt"));
 
-  const std::string home = test::FreshDataHome();
-  const std::filesystem::path directory = home + "/data/trommelquirl";
+  const test::TempDirectory home;
+  const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
   std::filesystem::create_directories(directory);
   const std::string remembered = LayoutAfterUpperHalfLeft() + "1\r\n";
-  std::ofstream(directory / "Loesungen.txt", std::ios::binary) << remembered;
-  EXPECT_EQ(RunScript("quit", home), 0);
-  EXPECT_EQ(ReadFile(directory / "Loesungen.txt"), remembered);
+  test::WriteWholeFile(directory / "Loesungen.txt", remembered);
+  EXPECT_EQ(RunScript("quit", home.Path()), 0);
+  EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), remembered);
 }
 
 TEST(ProgramExit, AStoppedSearchKeepsTheProgramRunningAndTheNextEscapeSavesWhatWasFound) {
-  const std::string home = test::FreshDataHome();
-  EXPECT_EQ(RunScript("solve-stop-quit", home), 0);
-  const std::filesystem::path directory = home + "/data/trommelquirl";
-  EXPECT_EQ(ReadFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
+  const test::TempDirectory home;
+  EXPECT_EQ(RunScript("solve-stop-quit", home.Path()), 0);
+  const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+  EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
   int exports = 0;
   for (const auto& entry : std::filesystem::directory_iterator(directory)) exports += entry.path().filename() != "Loesungen.txt";
   EXPECT_EQ(exports, 2);  // "1" and "No Result"

@@ -1,13 +1,15 @@
 // The program run as a child process with a script of key presses, for the exit tests.
 #pragma once
 
+#include "tests/support/positions.h"
+
 namespace tq::test {
 
 // When this environment variable names a script, the test binary plays the program instead.
 inline constexpr const char* ScriptVariable = "TQ_UI_SCRIPT";
 
 // A position whose search runs far longer than any test waits.
-inline constexpr const char* LongSearchLayout = "31010 452123024 554035412 ";
+inline constexpr const char* LongSearchLayout = HardLayout;
 
 // Starts the program as usual, presses the script's keys from inside its event loop and
 // never returns: the script ends with Escape, which ends the process. Scripts:

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <cstdlib>
-#include <filesystem>
 
 #include "ui/qt/event_pump.h"
 #include "ui/qt/main_window.h"
@@ -15,17 +14,8 @@
 
 namespace tq::test {
 
-std::string FreshDataHome() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tq-ui-XXXXXX").string();
-  const char* made = mkdtemp(pattern.data());
-  EXPECT_NE(made, nullptr);
-  setenv("XDG_DATA_HOME", pattern.c_str(), 1);
-  return pattern;
-}
-
 void ProgramTest::SetUp() {
-  dataHome_ = FreshDataHome();
-  dataDirectory_ = dataHome_ + "/trommelquirl";
+  setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);
   StartProgram();
   DrainEventsNow();
 }

@@ -7,17 +7,18 @@
 #include <QPoint>
 #include <string>
 
+#include "tests/support/temp_directory.h"
+
 namespace tq::test {
 
-// A fresh, empty data directory (set as XDG_DATA_HOME) under the system's temporary directory.
-std::string FreshDataHome();
-
-// Runs the start-up with a fresh data directory and lets the window settle.
+// Runs the start-up with a fresh, empty data directory (XDG_DATA_HOME in a temporary directory,
+// removed after the test) and lets the window settle.
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  std::string dataHome_;
-  std::string dataDirectory_;  // dataHome_ + "/trommelquirl"
+  TempDirectory home_;
+  std::string dataHome_ = home_.Path();
+  std::string dataDirectory_ = dataHome_ + "/trommelquirl";
 };
 
 // A key press and release as X delivers them (with the keysym as native code), sent to the
