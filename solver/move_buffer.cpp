@@ -16,7 +16,6 @@ void MoveBuffer::Start() {
   length_ = 1;
   ruleWriteHigh_ = 0;
   countWriteHigh_ = 1;
-  lastChangeHigh_ = limit_ + 1;
 }
 
 void MoveBuffer::CarryInto(int32_t position) {
@@ -92,7 +91,6 @@ void MoveBuffer::PrunePass() {
     PruneStep(i, writeHigh);
   }
   ruleWriteHigh_ = writeHigh;
-  lastChangeHigh_ = std::max(countWriteHigh_, writeHigh);
   countWriteHigh_ = 1;  // the next count changes position 1
 }
 

@@ -34,8 +34,6 @@ class MoveBuffer {
   int32_t Limit() const { return limit_; }
   // The highest position that has held a move so far.
   int32_t Length() const { return length_; }
-  // The highest position the last count and sweep may have changed.
-  int32_t LastChangeHigh() const { return lastChangeHigh_; }
 
  private:
   void CarryInto(int32_t position);
@@ -49,7 +47,6 @@ class MoveBuffer {
   std::vector<uint8_t> stepStarts_;
   int32_t ruleWriteHigh_ = 0;
   int32_t countWriteHigh_ = 1;
-  int32_t lastChangeHigh_ = 0;
   std::function<void(int32_t)> lengthFinished_;
   int32_t length_ = 1;
 };

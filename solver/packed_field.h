@@ -69,14 +69,10 @@ class PackedField {
     return {load(0), load(1), load(2), load(3)};
   }
 
-  // Bytes in layout order, as they are to be loaded or as they come out of Store.
+  // Bytes in layout order, each a layout character less 0x20.
   void LoadBytes(const char* bytes32) {
     lo_ = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes32));
     hi_ = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes32 + 16));
-  }
-  void StoreBytes(char* bytes32) const {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes32), lo_);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes32 + 16), hi_);
   }
   // Bytes plus 0x20: the layout characters, when the bytes are in layout order.
   void StoreCharacters(char* chars32) const {
@@ -90,11 +86,6 @@ class PackedField {
     const __m128i hi = _mm_or_si128(_mm_shuffle_epi8(lo_, s.HiFromLo), _mm_shuffle_epi8(hi_, s.HiFromHi));
     lo_ = lo;
     hi_ = hi;
-  }
-
-  bool operator==(const PackedField& other) const {
-    const __m128i same = _mm_and_si128(_mm_cmpeq_epi8(lo_, other.lo_), _mm_cmpeq_epi8(hi_, other.hi_));
-    return _mm_movemask_epi8(same) == 0xffff;
   }
 
   // The position's key for the solutions filter, made in a few instructions since every
@@ -141,7 +132,6 @@ class PackedField {
   static Shuffle MakeShuffle(const ByteMapping& mapping) { return {mapping}; }
 
   void LoadBytes(const char* bytes32) { std::memcpy(bytes_.data(), bytes32, 32); }
-  void StoreBytes(char* bytes32) const { std::memcpy(bytes32, bytes_.data(), 32); }
   void StoreCharacters(char* chars32) const {
     for (int b = 0; b < 32; ++b) chars32[b] = static_cast<char>(bytes_[b] + ' ');
   }
@@ -151,8 +141,6 @@ class PackedField {
     for (int b = 0; b < 32; ++b) next[b] = s.Mapping[b] < 0 ? 0 : bytes_[s.Mapping[b]];
     bytes_ = next;
   }
-
-  bool operator==(const PackedField& other) const { return bytes_ == other.bytes_; }
 
   uint64_t Key() const {
     uint64_t w[4];

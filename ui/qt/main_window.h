@@ -12,7 +12,6 @@ class FieldPictureWidget : public QWidget {
  public:
   explicit FieldPictureWidget(QWidget* parent);
   void SetImage(const QImage& image);
-  const QImage& Image() const { return image_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -22,7 +22,6 @@ class ResultListModel : public QAbstractTableModel {
   void Clear();
   // Lines shown plus lines pending.
   size_t LineCount() const { return lines_.Size() + pending_.Size(); }
-  bool HasPending() const { return pending_.Size() != 0; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
