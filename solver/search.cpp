@@ -40,17 +40,19 @@ class Search {
     trials_.Start<RunAhead>();
     for (;;) {
       Trial& trial = trials_.Front();
-      ++count_;
+      ++trialCounter_;
       if (trial.FinishedLength != 0) FinishLength(trial.FinishedLength);
-      host_.SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(count_) * 100u) / estimate_);
+      host_.SetSearchProgress(static_cast<int32_t>(static_cast<uint32_t>(trialCounter_) * 100u) / estimate_);
       host_.DrainEvents();
       host_.DrainEvents();
       trials_.WalkFront<RunAhead>();
       const Walk& walk = trial.Result;
-      for (int32_t k = 0; k < walk.Lines; ++k) host_.AddListLine(CorrectColumnLines[trial.Lines[k]]);
+      for (int32_t k = 0; k < walk.LineCount; ++k) host_.AddListLine(CorrectColumnLines[trial.ColumnCounts[k]]);
       const std::string* stored = LookupReached(trial);
       if (walk.Solved || stored != nullptr) return Success(trial, stored);
-      if (!trials_.Next<RunAhead>() || StopRequested.load(std::memory_order_relaxed) != 0) return std::string(NoResult);
+      if (!trials_.Next<RunAhead>() || StopRequested.load(std::memory_order_relaxed) != 0) {
+        return std::string(NoResult);
+      }
     }
   }
 
@@ -58,12 +60,12 @@ class Search {
   void FinishLength(int32_t finished) {
     const uint32_t now = host_.TickCount();
     host_.AddListLine("Status: " + std::to_string(finished) + "/" + std::to_string(trials_.Limit()) +
-                " Time: " + std::to_string(now - mark_) + " ms");
+                      " Time: " + std::to_string(now - mark_) + " ms");
     mark_ = now;
     uint32_t estimate = 1;
     for (int32_t k = 0; k < finished; ++k) estimate *= 3u;
     estimate_ = static_cast<int32_t>(estimate);
-    count_ = 0;
+    trialCounter_ = 0;
   }
 
   // Most ends are answered by their filter word alone, fetched when the walk was made. A
@@ -73,7 +75,7 @@ class Search {
     const Walk& walk = trial.Result;
     if (filter_.IsUpToDate()) {
       if (walk.FilterBits != 0) {
-        if (!filter_.MayHold(walk.FilterWord, walk.FilterBits)) return nullptr;
+        if (!filter_.MayHold(walk.FilterWordIndex, walk.FilterBits)) return nullptr;
       } else if (!askStore_) {
         return nullptr;
       }
@@ -96,7 +98,7 @@ class Search {
   const bool askStore_;  // the list held entries when the search began
   const SearchHost host_;
   TrialQueue trials_;
-  int32_t count_ = 0;  // trials since the last finished length
+  int32_t trialCounter_ = 0;  // trials since the last finished length
   int32_t estimate_ = 1;
   uint32_t mark_ = 0;
 };

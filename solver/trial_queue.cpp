@@ -12,19 +12,19 @@ namespace tq {
 
 TrialQueue::TrialQueue(int32_t limit, std::vector<uint8_t>& buffer, const PackedField& start,
                        const SolutionFilter& filter)
-    : count_(limit, buffer, [this](int32_t finished) { finished_ = finished; }),
+    : odometer_(limit, buffer, [this](int32_t finished) { finished_ = finished; }),
       start_{&GetMoveShuffles(), start},
       filter_(filter),
       stride_(BufferSize(limit)) {
   const size_t ring = filter.Usable() ? Ahead + 1 : 1;
   mask_ = ring - 1;
   trials_.resize(ring);
-  store_.assign(2 * ring * stride_, 0);
+  trialBytes_.assign(2 * ring * stride_, 0);
   for (size_t k = 0; k < ring; ++k) {
     Trial& trial = trials_[k];
-    trial.Copy = store_.data() + 2 * k * stride_;
-    trial.Lines = trial.Copy + stride_;
-    trial.Moves = RunsAhead() ? trial.Copy : count_.Moves();
+    trial.Copy = trialBytes_.data() + 2 * k * stride_;
+    trial.ColumnCounts = trial.Copy + stride_;
+    trial.Moves = RunsAhead() ? trial.Copy : odometer_.Moves();
   }
   // Before the first count, the last trial is a free place marked solved: nothing to key.
   last_ = &trials_[mask_];
@@ -53,13 +53,13 @@ void TrialQueue::WalkFront() {
 
 bool TrialQueue::Advance() {
   if (!started_) {
-    count_.Start();
+    odometer_.Start();
     started_ = true;
-  } else if (count_.Advance()) {
+  } else if (odometer_.Advance()) {
     return false;
   }
-  count_.CarryPass();
-  count_.PrunePass();
+  odometer_.CarryPass();
+  odometer_.PrunePass();
   return true;
 }
 
@@ -67,10 +67,10 @@ bool TrialQueue::Advance() {
 // by byte: a wide read of bytes just written would wait for every one of them to reach the
 // cache, while by now they are there.
 [[gnu::always_inline]] inline void TrialQueue::KeepMoves(Trial& trial) {
-  const uint8_t* moves = count_.Moves();
+  const uint8_t* moves = odometer_.Moves();
   std::memcpy(trial.Copy, moves, 32);
   // Past the candidate's length all is 0, in the copy as in the count.
-  const size_t used = static_cast<size_t>(count_.Length()) + MoveBuffer::Padding;
+  const size_t used = static_cast<size_t>(odometer_.Length()) + MoveBuffer::Padding;
   if (used > 32) [[unlikely]] std::memcpy(trial.Copy + 32, moves + 32, std::min(used, stride_) - 32);
 }
 
@@ -92,7 +92,8 @@ bool TrialQueue::Count() {
     // walk instead of holding up the trial it ends. (The very last trial of a count that
     // runs out is never keyed: its word is unknown, and the list is asked in full.)
     trial.SlideState = SlideState;
-    LocateAndWalk(filter_, last_->Result, count_.Moves(), start_, trial.SlideState, trial.Lines, trial.Result);
+    PrefetchAndWalk(filter_, last_->Result, odometer_.Moves(), start_, trial.SlideState, trial.ColumnCounts,
+                    trial.Result);
     last_ = &trial;
   }
   return true;
@@ -102,10 +103,10 @@ template <bool RunAhead>
 void TrialQueue::WalkTrial(Trial& trial) {
   if (RunAhead) {
     trial.SlideState = SlideState;
-    WalkCandidate(trial.Moves, start_, trial.SlideState, trial.Lines, trial.Result);
-    LocateEnd(filter_, trial.Result);
+    WalkCandidate(trial.Moves, start_, trial.SlideState, trial.ColumnCounts, trial.Result);
+    PrefetchFilterWord(filter_, trial.Result);
   } else {
-    WalkCandidate(trial.Moves, start_, SlideState, trial.Lines, trial.Result);
+    WalkCandidate(trial.Moves, start_, SlideState, trial.ColumnCounts, trial.Result);
   }
 }
 

@@ -16,12 +16,12 @@
 namespace tq {
 
 struct Trial {
-  const uint8_t* Moves = nullptr;  // the count's buffer, or the copy when the count runs ahead
-  int32_t FinishedLength = 0;  // a length the count finished on its way to this trial, or 0
-  int32_t SlideState = 0;      // the one the walk started from, when walked ahead
+  const uint8_t* Moves = nullptr;   // the odometer's buffer, or the copy when it runs ahead
+  int32_t FinishedLength = 0;       // a length the odometer finished on its way here, or 0
+  int32_t SlideState = 0;           // the one the walk started from, when walked ahead
   Walk Result;
-  uint8_t* Lines = nullptr;    // the walk's correct-column counts
-  uint8_t* Copy = nullptr;     // room for the moves, filled one count later
+  uint8_t* ColumnCounts = nullptr;  // per line the walk lists: its number of correct columns
+  uint8_t* Copy = nullptr;          // room for the moves, filled one count later
 };
 
 // Run ahead or not is chosen once, when the queue is made; the search's loop is built for
@@ -48,7 +48,7 @@ class TrialQueue {
   template <bool RunAhead>
   bool Next();
 
-  int32_t Limit() const { return count_.Limit(); }
+  int32_t Limit() const { return odometer_.Limit(); }
 
  private:
   // The next count; false when the count has run out.
@@ -64,11 +64,11 @@ class TrialQueue {
   template <bool RunAhead>
   void WalkTrial(Trial& trial);
 
-  MoveBuffer count_;
+  MoveBuffer odometer_;
   WalkStart start_;
   SolutionFilter filter_;
   std::vector<Trial> trials_;
-  std::vector<uint8_t> store_;  // per trial: its moves when walked ahead, and its lines
+  std::vector<uint8_t> trialBytes_;  // per trial: its moves when walked ahead, and its column counts
   size_t stride_;
   size_t mask_ = 0;
   size_t front_ = 0;

@@ -36,7 +36,7 @@ template <bool AnyState>
 struct Walker {
   const MoveShuffles& shuffles;
   const uint8_t* moves;
-  uint8_t* lines;
+  uint8_t* columnCounts;
   PackedField position;
   uint32_t slide;
   size_t code;  // moves[i], read while testing the move before it
@@ -58,7 +58,7 @@ struct Walker {
         walk.LastApplied = i;
         return false;
       }
-      lines[walk.Lines++] = static_cast<uint8_t>(correct);
+      columnCounts[walk.LineCount++] = static_cast<uint8_t>(correct);
     }
     code = moves[i + 1];
     return code != 0;
@@ -73,36 +73,36 @@ struct Walker {
 
 template <bool AnyState>
 [[gnu::always_inline]] inline void WalkFrom(const uint8_t* moves, const WalkStart& start, uint32_t slide,
-                                            uint8_t* lines, Walk& out) {
-  Walker<AnyState> w{*start.Shuffles, moves, lines, start.Position, slide, moves[1], Walk{}};
+                                            uint8_t* columnCounts, Walk& out) {
+  Walker<AnyState> w{*start.Shuffles, moves, columnCounts, start.Position, slide, moves[1], Walk{}};
   w.Run();
   out.Solved = w.walk.Solved;
   out.LastApplied = w.walk.LastApplied;
-  out.Lines = w.walk.Lines;
+  out.LineCount = w.walk.LineCount;
   out.End = w.position;
   out.FilterBits = 0;
 }
 
 [[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const WalkStart& start, int32_t slideState,
-                                            uint8_t* lines, Walk& out) {
+                                            uint8_t* columnCounts, Walk& out) {
   const uint32_t slide = MoveShuffles::SlideClass(slideState);
   if (slide < 2) [[likely]] {
-    WalkFrom<false>(moves, start, slide, lines, out);
+    WalkFrom<false>(moves, start, slide, columnCounts, out);
   } else {
-    WalkFrom<true>(moves, start, slide, lines, out);
+    WalkFrom<true>(moves, start, slide, columnCounts, out);
   }
 }
 }  // namespace
 
-TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* lines,
-                                 Walk& out) {
-  WalkBody(moves, start, slideState, lines, out);
+TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState,
+                                 uint8_t* columnCounts, Walk& out) {
+  WalkBody(moves, start, slideState, columnCounts, out);
 }
 
-TQ_INNER_LOOP void LocateAndWalk(const SolutionFilter& filter, Walk& earlier, const uint8_t* moves,
-                                 const WalkStart& start, int32_t slideState, uint8_t* lines, Walk& out) {
-  LocateEnd(filter, earlier);
-  WalkBody(moves, start, slideState, lines, out);
+TQ_INNER_LOOP void PrefetchAndWalk(const SolutionFilter& filter, Walk& earlier, const uint8_t* moves,
+                                   const WalkStart& start, int32_t slideState, uint8_t* columnCounts, Walk& out) {
+  PrefetchFilterWord(filter, earlier);
+  WalkBody(moves, start, slideState, columnCounts, out);
 }
 
 }  // namespace tq

@@ -31,15 +31,16 @@ class SolutionFilter {
   bool Usable() const { return words_ != nullptr; }
   bool IsUpToDate() const { return *changes_ == seen_; }
 
-  // A key's word and bits: a lookup in two halves, for a caller who asks early and tests late.
-  uint64_t WordOf(uint64_t key) const { return key >> shift_; }
+  // Which word a key's bits are in, and the test of those bits: a lookup in two halves, for a
+  // caller who asks early and tests late.
+  uint64_t WordIndexOf(uint64_t key) const { return key >> shift_; }
   // Starts fetching a word. Safe even once the view is out of date: it only computes an
   // address, and fetching never faults.
-  void Prefetch(uint64_t word) const {
-    __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(words_) + word * 8));
+  void Prefetch(uint64_t wordIndex) const {
+    __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(words_) + wordIndex * 8));
   }
-  bool MayHold(uint64_t word, uint64_t bits) const { return (words_[word] & bits) == bits; }
-  bool MayHold(uint64_t key) const { return MayHold(WordOf(key), FilterBitsOf(key)); }
+  bool MayHold(uint64_t wordIndex, uint64_t bits) const { return (words_[wordIndex] & bits) == bits; }
+  bool MayHold(uint64_t key) const { return MayHold(WordIndexOf(key), FilterBitsOf(key)); }
 
  private:
   const uint64_t* words_ = nullptr;
