@@ -21,6 +21,14 @@ extern std::atomic<int32_t> StopRequested;
 
 // Searches move sequences of up to `limit` moves from the current Field. Returns a solution
 // text, a stored solution, or "No Result". Leaves the Field and SlideState as they were.
+// Reports to the installed SearchHost (solver/search_host.h); solver/README.md tells how a
+// trial runs.
+//
+// Each trial takes SlideState and the solutions list as they stand at that trial, as a plain
+// search would. Code run inside the host's drains may change either: the window's commands
+// refuse to while a search runs, but a host's drain may run anything, and the tests do. So
+// the search checks at every trial that neither changed since it walked ahead; two compares
+// of values already in cache, which cost nothing measurable against a trial's 40 ns.
 std::string Solve(int32_t limit);
 
 // Raises StopRequested, waits until no search runs, then clears it. Runs on its own thread.
