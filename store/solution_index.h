@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "store/large_pages.h"
 #include "store/layout_hash.h"
 #include "store/solution_filter.h"
 #include "store/solutions.h"
@@ -64,7 +63,7 @@ class SolutionIndex {
   void Link(const std::vector<SolutionEntry>& list, Slot& slot, uint32_t entry);
 
   std::vector<Slot> slots_;
-  std::vector<uint64_t, LargePageAllocator<uint64_t>> filter_;  // read all over by the search
+  std::vector<uint64_t> filter_;  // read all over by the search
   std::vector<uint32_t> next_;  // per entry: the next entry of its chain
   size_t slotMask_ = 0;
   int filterShift_ = 63;
