@@ -1,5 +1,5 @@
 # Thin front over the CMake presets. `make test` and `make run` do the whole set-up.
-.PHONY: all deps build test test-default test-asan test-tsan fuzz run bench clean
+.PHONY: all deps build test test-default test-portable test-asan test-tsan fuzz run bench clean
 
 FUZZ_SECONDS ?= 30
 
@@ -12,10 +12,15 @@ build: deps
 	cmake --preset default >/dev/null
 	cmake --build --preset default
 
-test: deps test-default test-asan test-tsan fuzz
+test: deps test-default test-portable test-asan test-tsan fuzz
 
 test-default: build
 	ctest --preset default
+
+test-portable: deps
+	cmake --preset portable >/dev/null
+	cmake --build --preset portable
+	ctest --preset portable
 
 test-asan: deps
 	cmake --preset asan >/dev/null

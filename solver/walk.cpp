@@ -8,7 +8,7 @@
 #include "solver/move_shuffles.h"
 
 // The copy is chosen while the program loads, before a sanitizer's runtime is ready to
-// watch the code that chooses; sanitized builds keep the one plain copy.
+// watch the code that chooses; sanitized and portable builds keep the one plain copy.
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 #define TQ_SANITIZED 1
@@ -18,7 +18,7 @@
 #define TQ_SANITIZED 1
 #endif
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(TQ_SANITIZED)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(TQ_SANITIZED) && !defined(TQ_PORTABLE)
 #define TQ_INNER_LOOP __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define TQ_INNER_LOOP
