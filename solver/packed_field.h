@@ -14,18 +14,19 @@
 #include <immintrin.h>
 #endif
 
+#include "model/field.h"
 #include "store/layout_hash.h"
 
 namespace tq {
 
 // new[slot] = old[Source[slot]], or an empty slot where Source[slot] is negative.
 struct SlotMapping {
-  std::array<int8_t, 26> Source;
+  std::array<int8_t, SlotCount> Source;
 };
 
 // The byte (0 to 31; 16 and up in the high register) that holds each slot.
-constexpr std::array<int8_t, 26> SlotByte = [] {
-  std::array<int8_t, 26> at{};
+constexpr std::array<int8_t, SlotCount> SlotByte = [] {
+  std::array<int8_t, SlotCount> at{};
   for (int c = 0; c < 5; ++c) {
     for (int r = 1; r <= 4; ++r) at[5 * c + r] = static_cast<int8_t>((r >= 3 ? 16 : 0) + (r % 2 == 1 ? 0 : 8) + c);
   }

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "model/field.h"
 #include "store/line_reader.h"
 #include "store/safe_file.h"
 #include "store/solution_index.h"
@@ -12,7 +13,7 @@ namespace tq {
 std::string SolutionsFile;
 
 namespace {
-constexpr size_t LayoutLength = 26;
+constexpr size_t LayoutLength = SlotCount;
 constexpr std::string_view LineEnd = "\r\n";
 
 std::vector<SolutionEntry> SolutionList;
