@@ -48,8 +48,8 @@ class Search {
       trials_.WalkFront<RunAhead>();
       const Walk& walk = trial.Result;
       for (int32_t k = 0; k < walk.LineCount; ++k) host_.AddListLine(CorrectColumnLines[trial.ColumnCounts[k]]);
-      const std::string* stored = LookupReached(trial);
-      if (walk.Solved || stored != nullptr) return Success(trial, stored);
+      const std::string_view stored = LookupReached(trial);
+      if (walk.Solved || !stored.empty()) return Success(trial, stored);
       if (!trials_.Next<RunAhead>() || StopRequested.load(std::memory_order_relaxed) != 0) {
         return std::string(NoResult);
       }
@@ -71,13 +71,13 @@ class Search {
   // Most ends are answered by their filter word alone, fetched when the walk was made. A
   // list that changed during the search (only a command run inside a drain can change it)
   // is asked in full.
-  const std::string* LookupReached(const Trial& trial) const {
+  std::string_view LookupReached(const Trial& trial) const {
     const Walk& walk = trial.Result;
     if (filter_.IsUpToDate()) {
       if (walk.FilterBits != 0) {
-        if (!filter_.MayHold(walk.FilterWordIndex, walk.FilterBits)) return nullptr;
+        if (!filter_.MayHold(walk.FilterWordIndex, walk.FilterBits)) return {};
       } else if (!askStore_) {
-        return nullptr;
+        return {};
       }
     }
     char reached[32];
@@ -85,10 +85,10 @@ class Search {
     return FindSolution(std::string_view(reached, SlotCount));
   }
 
-  std::string Success(const Trial& trial, const std::string* stored) {
+  std::string Success(const Trial& trial, std::string_view stored) {
     std::string result;
     AppendSolutionDigits(result, trial.Moves + 1, trial.Result.LastApplied);
-    if (stored != nullptr) result += *stored;
+    result += stored;
     StoreSolution(startLayout_, result);
     return result;
   }
@@ -133,9 +133,9 @@ std::string Solve(int32_t limit) {
   const bool haveBuffer = ObtainBuffer(limit, buffer);
   const std::string startLayout = FieldToLayout();
   if (!haveBuffer) return Finish(startLayout, std::string(NoResult));
-  if (const std::string* stored = FindSolution(startLayout)) {
+  if (const std::string_view stored = FindSolution(startLayout); !stored.empty()) {
     InstalledSearchHost().AddListLine("Saved Field...");
-    return Finish(startLayout, *stored);
+    return Finish(startLayout, std::string(stored));
   }
   KeySolutionFilter(&PackedLayoutKey);  // so that a walk's end is asked without making its text
   std::optional<Search> search;

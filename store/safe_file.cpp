@@ -1,13 +1,17 @@
 // Whole-file reads and the write-beside-then-rename writer, on POSIX calls.
 #include "store/safe_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
+#include <cstring>
+
+#include "store/layout_hash.h"
 
 namespace tq {
 
@@ -16,18 +20,32 @@ WriteCall WriteToFile = ::write;
 namespace {
 constexpr size_t ReadChunk = size_t{1} << 20;
 constexpr int TempNameAttempts = 100;
+// The kernel's own limit on links followed in one path.
+constexpr int LinkLimit = 40;
+constexpr std::string_view TempMark = ".new-";
+
+std::string Reason(int error) { return std::strerror(error); }
+
+std::string NameOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+FileStamp StampOf(const struct stat& info, std::string_view bytes) {
+  return FileStamp{true, static_cast<uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
+                   HashFileBytes(bytes)};
+}
 
 // Reads to the end of the file; false on a read error, keeping what came before it.
-bool ReadAll(int fd, std::string& bytes) {
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) return false;
+bool ReadAll(int fd, size_t sizeHint, std::string& bytes, int& error) {
   size_t used = 0;
-  bytes.resize(static_cast<size_t>(info.st_size > 0 ? info.st_size : 0) + 1);
+  bytes.resize(sizeHint + 1);
   for (;;) {
     if (used == bytes.size()) bytes.resize(bytes.size() + ReadChunk);
     const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) {
+      error = got < 0 ? errno : 0;
       bytes.resize(used);
       return got == 0;
     }
@@ -35,75 +53,198 @@ bool ReadAll(int fd, std::string& bytes) {
   }
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, int& error) {
   while (!bytes.empty()) {
     const ssize_t put = WriteToFile(fd, bytes.data(), bytes.size());
     if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
+    if (put <= 0) {
+      error = put < 0 ? errno : EIO;
+      return false;
+    }
     bytes.remove_prefix(static_cast<size_t>(put));
   }
   return true;
 }
 
-// The file a write to path must replace: the target of a symbolic link, else path itself.
-std::string ReplacedFile(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+std::string TempName(const std::string& target) {
+  static std::atomic<unsigned> serial{0};
+  return target + std::string(TempMark) + std::to_string(::getpid()) + "-" + std::to_string(++serial);
 }
 
-// Creates a file of a fresh name in the directory of path, open for writing.
-int CreateTempBeside(const std::string& path, std::string& temp) {
-  static unsigned serial = 0;
-  for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-    temp = path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+// A new file in the directory of target, open for writing, with no name until it is linked
+// (`temp` stays empty), or under a fresh name where the file system cannot do that.
+int CreateTempBeside(const std::string& target, std::string& temp, int& error) {
+  temp.clear();
+  // The unnamed file is named through /proc; without it, it could not be named at all.
+  int fd = ::access("/proc/self/fd", X_OK) == 0
+               ? ::open(DirectoryOf(target).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666)
+               : -1;
+  if (fd >= 0) return fd;
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT) {
+    error = errno;
+    return -1;
   }
-  return -1;
+  for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
+    temp = TempName(target);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    error = errno;
+    temp.clear();
+  }
+  return fd;
 }
 
 // The new file gets the permissions the user gave the old one.
-void KeepModeOf(const std::string& path, int fd) {
+void KeepModeOf(const std::string& target, int fd) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::fchmod(fd, info.st_mode & 07777);
+  if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::fchmod(fd, info.st_mode & 07777);
+}
+
+// Gives an unnamed file a fresh name beside target, since a link cannot replace a file.
+bool NameTemp(int fd, std::string& temp, const std::string& target, int& error) {
+  const std::string fdPath = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
+    temp = TempName(target);
+    if (::linkat(AT_FDCWD, fdPath.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    error = errno;
+    temp.clear();
+    if (error != EEXIST) return false;
+  }
+  return false;
 }
 
 // Makes the rename itself durable; the new file is in place whether or not this works.
 void SyncDirectoryOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
 }
+
+bool IsTempNameOf(std::string_view name, std::string_view target) {
+  if (name.size() <= target.size() + TempMark.size() || name.substr(0, target.size()) != target) return false;
+  std::string_view rest = name.substr(target.size());
+  if (rest.substr(0, TempMark.size()) != TempMark) return false;
+  rest.remove_prefix(TempMark.size());
+  const size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size()) return false;
+  for (size_t i = 0; i < rest.size(); ++i) {
+    if (i != dash && (rest[i] < '0' || rest[i] > '9')) return false;
+  }
+  return true;
+}
 }  // namespace
 
-int32_t ReadFileBytes(const std::string& path, std::string& bytes) {
+uint64_t HashFileBytes(std::string_view bytes) { return HashLayout(bytes); }
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+bool ResolveFileTarget(const std::string& path, std::string& target, std::string& problem) {
+  std::string current = path;
+  for (int followed = 0; followed <= LinkLimit; ++followed) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0) {
+      if (errno != ENOENT) {
+        problem = Reason(errno);
+        return false;
+      }
+      target = current;
+      return true;
+    }
+    if (S_ISREG(info.st_mode)) {
+      target = current;
+      return true;
+    }
+    if (!S_ISLNK(info.st_mode)) {
+      problem = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "Not a regular file";
+      return false;
+    }
+    char link[PATH_MAX];
+    const ssize_t length = ::readlink(current.c_str(), link, sizeof link - 1);
+    if (length < 0) {
+      problem = Reason(errno);
+      return false;
+    }
+    const std::string next(link, static_cast<size_t>(length));
+    current = next.front() == '/' ? next : DirectoryOf(current) + "/" + next;
+  }
+  problem = Reason(ELOOP);
+  return false;
+}
+
+int32_t ReadRegularFile(const std::string& path, std::string& bytes, FileStamp* stamp, std::string& problem) {
   bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? 0 : -1;
-  const bool whole = ReadAll(fd, bytes);
+  if (stamp != nullptr) *stamp = FileStamp{};
+  // Without blocking: opening a pipe for reading would wait for a writer for ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return 0;
+    problem = Reason(errno);
+    return -1;
+  }
+  struct stat info {};
+  int error = 0;
+  bool whole = false;
+  if (::fstat(fd, &info) != 0) {
+    problem = Reason(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    problem = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "Not a regular file";
+  } else {
+    whole = ReadAll(fd, static_cast<size_t>(info.st_size > 0 ? info.st_size : 0), bytes, error);
+    if (!whole) problem = Reason(error);
+  }
+  // A file written while it was read shows it in its time; the stamp then tells another save so.
+  if (whole && stamp != nullptr && ::fstat(fd, &info) == 0) *stamp = StampOf(info, bytes);
   ::close(fd);
   return whole ? 1 : -1;
 }
 
-int32_t WriteFileSafely(const std::string& path, std::string_view bytes) {
-  const std::string target = ReplacedFile(path);
+int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileStamp* written, std::string& problem) {
+  std::string target;
+  if (!ResolveFileTarget(path, target, problem)) return 0;
   std::string temp;
-  const int fd = CreateTempBeside(target, temp);
-  if (fd < 0) return 0;
+  int error = 0;
+  const int fd = CreateTempBeside(target, temp, error);
+  if (fd < 0) {
+    problem = Reason(error);
+    return 0;
+  }
   KeepModeOf(target, fd);
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
+  bool done = WriteAll(fd, bytes, error);
+  if (done && ::fsync(fd) != 0) done = false, error = errno;
+  struct stat info {};
+  if (done && written != nullptr && ::fstat(fd, &info) == 0) *written = StampOf(info, bytes);
+  if (done && temp.empty()) done = NameTemp(fd, temp, target, error);
+  if (::close(fd) != 0 && done) done = false, error = errno;
+  if (done && ::rename(temp.c_str(), target.c_str()) != 0) done = false, error = errno;
+  if (!done) {
+    if (!temp.empty()) ::unlink(temp.c_str());
+    problem = Reason(error);
     return 0;
   }
   SyncDirectoryOf(target);
   return 1;
+}
+
+int32_t WriteFileSafely(const std::string& path, std::string_view bytes) {
+  std::string problem;
+  return WriteFileSafely(path, bytes, nullptr, problem);
+}
+
+void RemoveLeftovers(const std::string& target) {
+  DIR* directory = ::opendir(DirectoryOf(target).c_str());
+  if (directory == nullptr) return;
+  const std::string name = NameOf(target);
+  const std::string prefix = DirectoryOf(target) + "/";
+  while (const dirent* item = ::readdir(directory)) {
+    if (IsTempNameOf(item->d_name, name)) ::unlink((prefix + item->d_name).c_str());
+  }
+  ::closedir(directory);
 }
 
 }  // namespace tq

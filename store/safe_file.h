@@ -1,4 +1,5 @@
-// Reading a whole file, and writing one so that the old file survives any failure.
+// Reading a whole regular file, and writing one so that the old file survives any failure
+// and an interrupted write leaves nothing behind.
 #pragma once
 
 #include <sys/types.h>
@@ -15,14 +16,47 @@ namespace tq {
 using WriteCall = ssize_t (*)(int fd, const void* data, size_t size);
 extern WriteCall WriteToFile;
 
-// Reads the whole file into bytes. Returns 1 when it was read, 0 when there is no such file,
-// -1 when it exists but cannot be read (a directory, no permission, a read error part way;
-// bytes then holds what was read before the error).
-int32_t ReadFileBytes(const std::string& path, std::string& bytes);
+// What a file was when it was read or written: enough to tell whether anyone changed it since.
+struct FileStamp {
+  bool Exists = false;
+  uint64_t Size = 0;
+  int64_t Seconds = 0;      // modification time
+  int64_t Nanoseconds = 0;
+  uint64_t Hash = 0;        // of the bytes
+  bool operator==(const FileStamp&) const = default;
+};
 
-// Writes bytes to a new file beside path, flushes it to disk and renames it over path.
-// Returns 1 when the new file is in place; 0 when anything failed, and then path is as it was
-// and no new file is left behind. A symbolic link at path is followed, not replaced.
+// The regular file a write to path must replace, or create: symbolic links are followed
+// (also to a target that does not exist yet). False, with the system's reason in problem,
+// when the chain of links loops or ends at anything but a regular file or nothing.
+bool ResolveFileTarget(const std::string& path, std::string& target, std::string& problem);
+
+// Reads the whole file into bytes, opening it without blocking and reading only a regular
+// file (after following links). Returns 1 when it was read, 0 when there is no such file,
+// -1 when it exists but cannot be read (a directory, a device, a pipe, no permission, a read
+// error part way; bytes then holds what was read before the error, and problem says why).
+// stamp, when given, describes what was read.
+int32_t ReadRegularFile(const std::string& path, std::string& bytes, FileStamp* stamp, std::string& problem);
+
+// Writes bytes to a new file beside path, flushes it to disk and puts it in path's place.
+// Returns 1 when the new file is in place; 0 when anything failed, and then path is as it was,
+// no new file is left behind, and problem gives the system's reason. A symbolic link at path
+// is followed, not replaced; anything but a regular file is never replaced. The new file is
+// unnamed until complete where the file system allows it, so that even a killed write leaves
+// nothing; elsewhere a killed write may leave a file that RemoveLeftovers takes away.
+// written, when given, describes the new file.
+int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileStamp* written, std::string& problem);
+// The same, for callers that need no reason.
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// Removes the files that writes to target (a path ResolveFileTarget gave) left when they were
+// killed part way. Only safe while no other write to target can be under way.
+void RemoveLeftovers(const std::string& target);
+
+// The directory part of a path ("." for a bare name, "/" for a name at the root).
+std::string DirectoryOf(const std::string& path);
+
+// A stamp's hash of some bytes.
+uint64_t HashFileBytes(std::string_view bytes);
 
 }  // namespace tq

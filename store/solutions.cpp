@@ -1,105 +1,56 @@
-// The solutions list with its index: the first-match and replace-or-append rules, and its file.
+// The process-wide solutions list and its file, on a SolutionTable and a SharedSolutionsFile.
 #include "store/solutions.h"
 
-#include <vector>
-
-#include "model/field.h"
-#include "store/line_reader.h"
-#include "store/safe_file.h"
-#include "store/solution_index.h"
+#include "store/shared_solutions_file.h"
+#include "store/solution_table.h"
 
 namespace tq {
 
 std::string SolutionsFile;
 
 namespace {
-constexpr size_t LayoutLength = SlotCount;
-constexpr std::string_view LineEnd = "\r\n";
-
-std::vector<SolutionEntry> SolutionList;
-SolutionIndex Index;
-// Set when the file was there but could not be read whole: writing the list back would
-// replace every entry that was not read, so the file is left as it is.
-bool FileUnread = false;
-
-// Cuts a line into an entry by position: the first 26 bytes are the layout, the rest the solution.
-SolutionEntry EntryFromLine(std::string_view line) {
-  const size_t cut = line.size() < LayoutLength ? line.size() : LayoutLength;
-  return SolutionEntry{std::string(line.substr(0, cut)), std::string(line.substr(cut))};
-}
-
-void AppendEntry(std::string_view layout, std::string_view solution) {
-  SolutionList.push_back(SolutionEntry{std::string(layout), std::string(solution)});
-  if (!solution.empty()) Index.Add(SolutionList, static_cast<uint32_t>(SolutionList.size() - 1));
-}
+SolutionTable SolutionList;
+SharedSolutionsFile ListFile;
 }  // namespace
 
-size_t SolutionCount() { return SolutionList.size(); }
+size_t SolutionCount() { return SolutionList.Count(); }
 
-const SolutionEntry& SolutionAt(size_t index) {
-  static const SolutionEntry none;
-  return index < SolutionList.size() ? SolutionList[index] : none;
+SolutionEntry SolutionAt(size_t index) {
+  return SolutionEntry{std::string(SolutionList.LayoutAt(index)), std::string(SolutionList.SolutionAt(index))};
 }
 
 void ClearSolutions() {
-  SolutionList.clear();
-  Index.Clear();
+  ListFile.Detach();
+  SolutionList.Clear();
 }
 
 int32_t LoadSolutionsFromBytes(std::string_view bytes) {
-  ClearSolutions();
-  FileUnread = false;
-  ForEachLine(bytes, [](std::string_view line) { SolutionList.push_back(EntryFromLine(line)); });
-  Index.Build(SolutionList);
+  ListFile.Detach();
+  SolutionList.LoadBytes(bytes);
   return 0;
 }
 
-int32_t LoadSolutions() {
-  std::string bytes;
-  const int32_t read = ReadFileBytes(SolutionsFile, bytes);
-  LoadSolutionsFromBytes(bytes);
-  FileUnread = read < 0;
-  return read;
-}
+int32_t LoadSolutions() { return ListFile.Load(SolutionsFile, SolutionList); }
 
-std::string SolutionsToBytes() {
-  size_t size = 0;
-  for (const SolutionEntry& entry : SolutionList) size += entry.Layout.size() + entry.Solution.size() + LineEnd.size();
-  std::string bytes;
-  bytes.reserve(size);
-  for (const SolutionEntry& entry : SolutionList) bytes.append(entry.Layout).append(entry.Solution).append(LineEnd);
-  return bytes;
-}
+std::string SolutionsToBytes() { return SolutionList.ToBytes(); }
 
-int32_t SaveSolutions() { return FileUnread ? 0 : WriteFileSafely(SolutionsFile, SolutionsToBytes()); }
+int32_t SaveSolutions() { return ListFile.Save(SolutionsFile, SolutionList); }
 
-// Only entries in the layout's chain can hold a longer text: all others of the layout are empty.
+std::string SolutionsFileProblem() { return ListFile.Problem(); }
+
 int32_t StoreSolution(std::string_view layout, std::string_view solution) {
-  bool replaced = false;
-  for (uint32_t i = Index.Head(SolutionList, layout); i != NoEntry; i = Index.Next(i)) {
-    std::string& stored = SolutionList[i].Solution;
-    if (stored.size() > solution.size()) {
-      stored.assign(solution);
-      replaced = true;
-    }
-  }
-  if (!replaced) AppendEntry(layout, solution);
+  ListFile.Store(SolutionList, layout, solution);
   return 0;
 }
 
-const std::string* FindSolution(std::string_view layout) {
-  const uint32_t head = Index.Head(SolutionList, layout);
-  if (head == NoEntry || SolutionList[head].Solution.empty()) return nullptr;
-  return &SolutionList[head].Solution;
-}
+std::string_view FindSolution(std::string_view layout) { return SolutionList.Find(layout); }
 
-SolutionFilter CurrentSolutionFilter() { return Index.Filter(); }
+std::string LookupSolution(std::string_view layout) { return std::string(FindSolution(layout)); }
 
-void KeySolutionFilter(LayoutKey key) { Index.KeyFilter(SolutionList, key); }
+SolutionFilter CurrentSolutionFilter() { return SolutionList.Filter(); }
 
-std::string LookupSolution(std::string_view layout) {
-  const std::string* solution = FindSolution(layout);
-  return solution == nullptr ? std::string() : *solution;
-}
+void KeySolutionFilter(LayoutKey key) { SolutionList.KeyFilter(key); }
+
+size_t SolutionsHeldBytes() { return SolutionList.HeldBytes(); }
 
 }  // namespace tq

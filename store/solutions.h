@@ -18,37 +18,43 @@ struct SolutionEntry {
 // Absolute path of the solutions file ("Loesungen.txt" in the data directory); set by start-up.
 extern std::string SolutionsFile;
 
-// Read-only view of the ordered list; only the procedures below change it. An index out of
-// range gives an empty entry.
+// The ordered list, read only: a copy of one entry. An index out of range gives an empty entry.
 size_t SolutionCount();
-const SolutionEntry& SolutionAt(size_t index);
+SolutionEntry SolutionAt(size_t index);
 
 // Empties the list and reads the solutions file into it, one entry per line.
 // Returns 1 when a file was read, 0 when there was none, -1 when it exists but cannot be read
-// (after a read error part way the lines read before it are kept).
+// (not a regular file, no permission, a read error part way: SolutionsFileProblem says why).
 int32_t LoadSolutions();
-// Empties the list and reads bytes as the content of a solutions file. Returns 0.
+// Empties the list and reads bytes as the content of a solutions file. Returns 0. The list
+// then counts as the caller's own: a save writes it as it stands.
 int32_t LoadSolutionsFromBytes(std::string_view bytes);
 // The list as the solutions file holds it: layout, solution and CR LF for every entry.
 std::string SolutionsToBytes();
-// Writes the list to the solutions file so that the old file survives any failure.
-// Returns 1 when the new file is in place, 0 when nothing was changed. A file that the last
-// load found but could not read whole is never replaced.
+// Writes the list to the solutions file so that the old file survives any failure. When
+// another program saved the file since LoadSolutions read it, or it could not be read then,
+// the list first becomes the file's current entries with this run's StoreSolution calls
+// applied again in their order. Returns 1 when the new file is in place, 0 when nothing was
+// changed (SolutionsFileProblem says why).
 int32_t SaveSolutions();
+// Why the last LoadSolutions or SaveSolutions failed, in the system's words; "" after success.
+std::string SolutionsFileProblem();
 // Replaces every longer solution of the layout in place, or appends a new entry. Returns 0.
 int32_t StoreSolution(std::string_view layout, std::string_view solution);
 // The first non-empty solution stored for the layout, or "".
 std::string LookupSolution(std::string_view layout);
-// The same answer without a copy: nullptr where LookupSolution gives "". Never allocates.
-// The pointer stays valid until the list next changes.
-const std::string* FindSolution(std::string_view layout);
+// The same answer without a copy: an empty view where LookupSolution gives "". Never
+// allocates. The view stays valid until the list next changes.
+std::string_view FindSolution(std::string_view layout);
 // The filter in front of FindSolution, for a caller who knows many layouts' keys early and
 // wants to fetch and test their words itself. Keyed by HashLayout (store/layout_hash.h)
 // unless KeySolutionFilter chose another key.
 SolutionFilter CurrentSolutionFilter();
 // Keys the filter by `key` from now on (nullptr: by HashLayout again), filling it anew.
 void KeySolutionFilter(LayoutKey key);
-// Empties the list (for tests and tools).
+// Empties the list (for tests and tools); it then counts as the caller's own.
 void ClearSolutions();
+// Memory the list holds, for measuring what an entry costs.
+size_t SolutionsHeldBytes();
 
 }  // namespace tq

@@ -57,8 +57,8 @@ void CheckEntries(const std::vector<tq::SolutionEntry>& entries) {
   }
   for (const tq::SolutionEntry& entry : entries) {
     const auto known = first.find(entry.Layout);
-    const std::string* found = tq::FindSolution(entry.Layout);
-    Require(known == first.end() ? found == nullptr : found != nullptr && *found == known->second);
+    const std::string_view found = tq::FindSolution(entry.Layout);
+    Require(known == first.end() ? found.empty() : found == known->second);
   }
 }
 

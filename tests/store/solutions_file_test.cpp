@@ -43,8 +43,9 @@ class SolutionsFileTest : public ::testing::Test {
   }
   void ExpectOldFileUntouched() {
     EXPECT_EQ(ReadWholeFile(SolutionsFile), OldBytes);
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"Loesungen.txt"});
+    EXPECT_EQ(dir.Names(), FileAndLock);
   }
+  const std::vector<std::string> FileAndLock{"Loesungen.txt", "Loesungen.txt.lock"};
 
   TempDirectory dir;
 };
@@ -110,7 +111,7 @@ TEST_F(SolutionsFileTest, SaveWritesEveryEntryWithCrLf) {
   EXPECT_EQ(ChangeAndSave(), 1);
   EXPECT_EQ(ReadWholeFile(SolutionsFile),
             Layout("30000 111132222 444435555") + "1212\r\n" + Layout("0") + "5\r\n" + Layout("4") + "34\r\n");
-  EXPECT_EQ(dir.Names(), std::vector<std::string>{"Loesungen.txt"});
+  EXPECT_EQ(dir.Names(), FileAndLock);
 }
 
 TEST_F(SolutionsFileTest, SaveKeepsTheFilesPermissionsAndFollowsALink) {
@@ -149,7 +150,8 @@ TEST_F(SolutionsFileTest, SaveIntoAReadOnlyDirectoryKeepsTheOldFile) {
               return SaveSolutions();
             }),
             0);
-  ExpectOldFileUntouched();
+  EXPECT_EQ(ReadWholeFile(SolutionsFile), OldBytes);
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"Loesungen.txt"});
 }
 
 // Writes a few bytes, then reports a full disk.

@@ -1,0 +1,42 @@
+// An advisory lock that programs sharing a file take while they read or write it, held on a
+// lock file of its own beside that file, so that the lock outlives any rename of the file.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace tq {
+
+// Move-only; the lock is released when the object goes. Thread-safe: each object is its own.
+class FileLock {
+ public:
+  enum class Mode { Shared, Exclusive };
+
+  FileLock() = default;
+  FileLock(FileLock&& other) noexcept : fd_(other.fd_), busy_(other.busy_) { other.fd_ = -1; }
+  FileLock& operator=(FileLock&& other) noexcept;
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  ~FileLock() { Release(); }
+
+  // Takes the lock on lockPath, creating the lock file when it is missing, and waits up to
+  // patience while another program holds it. A lock file is never removed or replaced.
+  // On failure the lock is not held and problem gives the reason.
+  static FileLock Take(const std::string& lockPath, Mode mode, std::chrono::milliseconds patience,
+                       std::string& problem);
+
+  bool Held() const { return fd_ >= 0; }
+  // Not held because another program held it all the while (rather than for want of a lock file).
+  bool Busy() const { return busy_; }
+  void Release();
+
+ private:
+  explicit FileLock(int fd, bool busy = false) : fd_(fd), busy_(busy) {}
+  int fd_ = -1;
+  bool busy_ = false;
+};
+
+// The lock file's name for a file: the file's name with ".lock" added.
+std::string LockPathFor(const std::string& file);
+
+}  // namespace tq

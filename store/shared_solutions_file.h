@@ -1,0 +1,70 @@
+// A solutions file that several programs read and write at once: loads and saves under a
+// lock, and a save merges with whatever another program saved since this one loaded.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "store/safe_file.h"
+#include "store/solution_table.h"
+
+namespace tq {
+
+// A save waits this long for another program's load or save to finish. A save of ten million
+// lines holds the lock for a few seconds; a wait far beyond that means a holder that hangs,
+// and failing then is better than hanging with it.
+inline constexpr std::chrono::milliseconds DefaultLockPatience{30'000};
+
+// One program's view of the file: what it loaded, and the stores it made since. The table
+// it loads into and saves from is the caller's; every store to it that is to survive a merge
+// goes through Store. Not synchronised: use each object from one thread at a time.
+class SharedSolutionsFile {
+ public:
+  explicit SharedSolutionsFile(std::chrono::milliseconds lockPatience = DefaultLockPatience)
+      : lockPatience_(lockPatience) {}
+
+  // Empties table and reads the file at path into it, under the lock. Returns 1 when a file
+  // was read, 0 when there was none, -1 when it exists but cannot be read (Problem says why;
+  // the lines read before a read error are kept, but a save never writes them back as such).
+  int32_t Load(const std::string& path, SolutionTable& table);
+  // From now on the table counts as the caller's own, not as a file's: a save writes it as
+  // it stands, replacing what the file holds.
+  void Detach();
+  // Applies the replace-or-append rule to table and remembers the store for a merge.
+  void Store(SolutionTable& table, std::string_view layout, std::string_view solution);
+
+  // Writes table to path, under the lock. When the file is no longer what Load read (another
+  // program saved meanwhile, or Load could not read it), table first becomes the file's
+  // current entries with this run's stores applied to them again, in their order. Returns 1
+  // when the file was written, 0 when not (Problem says why; the file is then as it was).
+  int32_t Save(const std::string& path, SolutionTable& table);
+
+  // Why the last Load or Save failed, in the system's words; "" after a success.
+  const std::string& Problem() const { return problem_; }
+
+  // Why a save to path could not be made, found without writing: "" when it looks possible
+  // (the path leads to a regular file or to nothing in a directory this user may write).
+  static std::string SaveProblem(const std::string& path);
+
+ private:
+  enum class Base { Own, Loaded, Unread };
+
+  // The lock file's path for path, and the file a save replaces; false with problem_ set.
+  bool Locate(const std::string& path, std::string& target, std::string& lockPath);
+  void Replay(SolutionTable& table) const;
+  void ForgetStores();
+
+  std::chrono::milliseconds lockPatience_;
+  Base base_ = Base::Own;
+  FileStamp loaded_;
+  // This run's stores since the last load or save: their texts one after another.
+  std::string storedTexts_;
+  std::vector<std::pair<uint32_t, uint32_t>> storedLengths_;
+  std::string problem_;
+};
+
+}  // namespace tq
