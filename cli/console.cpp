@@ -1,10 +1,13 @@
 // Error lines on standard error, all in one shape so that scripts can grep for them.
 #include "cli/console.h"
 
+#include "cli/shown_text.h"
+
 namespace tq::cli {
 
+// Problems repeat arguments and file names as given: shown escaped, they cannot steer the terminal.
 int ReportProblem(Console& console, std::string_view problem) {
-  console.Err << "trommelquirl-cli: " << problem << '\n';
+  console.Err << "trommelquirl-cli: " << ShownText(problem) << '\n';
   return ExitRefused;
 }
 

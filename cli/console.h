@@ -17,7 +17,8 @@ inline constexpr int ExitNegative = 1;
 // Bad input or a file that cannot be read or saved.
 inline constexpr int ExitRefused = 2;
 
-// One line "trommelquirl-cli: problem" on standard error; gives ExitRefused.
+// One line "trommelquirl-cli: problem" on standard error, with the problem's unprintable
+// bytes escaped (cli/shown_text.h); gives ExitRefused.
 int ReportProblem(Console& console, std::string_view problem);
 // The problem line followed by the usage line of the command; gives ExitRefused.
 int ReportUsage(Console& console, std::string_view problem, std::string_view usage);

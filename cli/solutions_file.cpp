@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "store/shared_solutions_file.h"
 #include "store/solutions.h"
 
 namespace tq::cli {
@@ -16,7 +17,7 @@ std::string AbsolutePath(const std::string& path) {
 }
 }  // namespace
 
-bool OpenSolutionsFile(Console& console, const std::string& path, bool missingIsEmpty) {
+bool OpenSolutionsFile(Console& console, const std::string& path, bool forSaving) {
   if (path.empty()) {
     ReportProblem(console, "the solutions file name is empty");
     return false;
@@ -24,19 +25,25 @@ bool OpenSolutionsFile(Console& console, const std::string& path, bool missingIs
   SolutionsFile = AbsolutePath(path);
   const int32_t loaded = LoadSolutions();
   if (loaded < 0) {
-    ReportProblem(console, "cannot read solutions file " + path);
+    ReportProblem(console, "cannot read solutions file " + path + ": " + SolutionsFileProblem());
     return false;
   }
-  if (loaded == 0 && !missingIsEmpty) {
+  if (loaded == 0 && !forSaving) {
     ReportProblem(console, "no solutions file " + path);
     return false;
   }
-  return true;
+  if (!forSaving) return true;
+  // A search may run for minutes: a save that cannot be made is better told before it.
+  const std::string problem = SharedSolutionsFile::SaveProblem(SolutionsFile);
+  if (problem.empty()) return true;
+  ReportProblem(console, "cannot save solutions file " + path + ": " + problem);
+  return false;
 }
 
 bool SaveSolutionsFile(Console& console, const std::string& path) {
   if (SaveSolutions() == 1) return true;
-  ReportProblem(console, "cannot save solutions file " + path + "; the old file is left as it was");
+  ReportProblem(console,
+                "cannot save solutions file " + path + ": " + SolutionsFileProblem() + "; the old file is left as it was");
   return false;
 }
 

@@ -1,4 +1,4 @@
-// Opening a solutions file named on the command line.
+// Opening a solutions file named on the command line, and saving it back.
 #pragma once
 
 #include <string>
@@ -7,12 +7,15 @@
 
 namespace tq::cli {
 
-// Makes `path` the solutions file and loads it. A missing file gives an empty list when
-// `missingIsEmpty`, and is a problem otherwise; an unreadable one is always a problem.
-// Gives false after reporting the problem.
-bool OpenSolutionsFile(Console& console, const std::string& path, bool missingIsEmpty);
+// Makes `path` the solutions file and loads it. `forSaving` is for a run that will add to
+// the file: a missing file then gives an empty list, and a file whose save could not be made
+// (its directory missing or not writable, anything but a regular file in its place) is
+// refused now, before any work. Without it a missing file is a problem. An unreadable file
+// is always a problem. Gives false after reporting the problem.
+bool OpenSolutionsFile(Console& console, const std::string& path, bool forSaving);
 
-// Saves the list back to the solutions file; gives false after reporting a failure.
+// Saves the list back to the solutions file, merged with whatever another program saved
+// there meanwhile; gives false after reporting a failure.
 bool SaveSolutionsFile(Console& console, const std::string& path);
 
 }  // namespace tq::cli

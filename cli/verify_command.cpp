@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/shown_text.h"
 #include "cli/solutions_file.h"
 #include "model/field.h"
 #include "model/layout_check.h"
@@ -30,7 +31,8 @@ std::string EntryFailure(const SolutionEntry& entry) {
 }
 
 void ReportFailure(Console& console, size_t line, const SolutionEntry& entry, const std::string& failure) {
-  console.Out << "line " << line << ": \"" << entry.Layout << "\" \"" << entry.Solution << "\": " << failure << '\n';
+  console.Out << "line " << line << ": \"" << ShownText(entry.Layout) << "\" \"" << ShownText(entry.Solution)
+              << "\": " << failure << '\n';
 }
 
 int RunVerify(Console& console, const ParsedArguments& args) {

@@ -23,11 +23,16 @@ std::vector<char*> ArgvOf(std::vector<std::string>& words) {
   return argv;
 }
 
+// An empty outPath leaves the child without a standard output.
 pid_t Spawn(std::vector<std::string> words, const std::string& outPath, const std::string& errPath) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (outPath.empty()) {
+    posix_spawn_file_actions_addclose(&actions, 1);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  }
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   std::vector<char*> argv = ArgvOf(words);
   pid_t pid = -1;
@@ -45,17 +50,42 @@ int WaitForExit(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::vector<std::string> CommandOf(const std::vector<std::string>& args) {
+  std::vector<std::string> words{TQ_CLI_PATH};
+  words.insert(words.end(), args.begin(), args.end());
+  return words;
+}
+
 }  // namespace
+
+StartedCli StartCli(const std::vector<std::string>& args, const std::filesystem::path& scratch) {
+  static int serial = 0;
+  ++serial;
+  StartedCli started;
+  started.Out = scratch / ("out-" + std::to_string(serial));
+  started.Err = scratch / ("err-" + std::to_string(serial));
+  started.Pid = Spawn(CommandOf(args), started.Out, started.Err);
+  return started;
+}
+
+CliRun FinishCli(const StartedCli& started) {
+  CliRun run;
+  run.Status = WaitForExit(started.Pid);
+  run.Out = ReadWholeFile(started.Out);
+  run.Err = ReadWholeFile(started.Err);
+  return run;
+}
 
 CliRun RunCli(const std::vector<std::string>& args) {
   const TempDirectory scratch;
-  const std::string outPath = scratch / "out";
+  return FinishCli(StartCli(args, scratch / "."));
+}
+
+CliRun RunCliWithOutput(const std::vector<std::string>& args, const std::string& outPath) {
+  const TempDirectory scratch;
   const std::string errPath = scratch / "err";
-  std::vector<std::string> words{TQ_CLI_PATH};
-  words.insert(words.end(), args.begin(), args.end());
   CliRun run;
-  run.Status = WaitForExit(Spawn(words, outPath, errPath));
-  run.Out = ReadWholeFile(outPath);
+  run.Status = WaitForExit(Spawn(CommandOf(args), outPath, errPath));
   run.Err = ReadWholeFile(errPath);
   return run;
 }

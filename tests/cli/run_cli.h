@@ -17,6 +17,17 @@ struct CliRun {
 
 // Runs the binary with these arguments (no shell involved), standard input empty.
 CliRun RunCli(const std::vector<std::string>& args);
+// The same with standard output going to outPath (such as /dev/full), or closed when empty;
+// CliRun::Out stays empty.
+CliRun RunCliWithOutput(const std::vector<std::string>& args, const std::string& outPath);
+
+// A run started and not yet waited for, so that several can run at once.
+struct StartedCli {
+  int Pid = -1;
+  std::filesystem::path Out, Err;
+};
+StartedCli StartCli(const std::vector<std::string>& args, const std::filesystem::path& scratch);
+CliRun FinishCli(const StartedCli& started);
 
 // The lines of a text, each without its "\n".
 std::vector<std::string> LinesOf(const std::string& text);

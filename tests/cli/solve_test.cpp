@@ -1,6 +1,9 @@
 // trommelquirl-cli solve as a child process: listed lines, results, trial stops and the solutions file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -105,20 +108,45 @@ TEST_F(CliSolveWithFile, KeepsAFileUnchangedWhenNothingIsFound) {
   EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n");
 }
 
-TEST_F(CliSolveWithFile, ReportsAFileThatCannotBeSaved) {
+TEST_F(CliSolveWithFile, RefusesBeforeSearchingAFileThatCannotBeReadOrSaved) {
   const std::string nowhere = scratch / "missing-directory/Loesungen.txt";
-  const CliRun run = RunCli({"solve", "--db", nowhere, OneLeft});
-  EXPECT_EQ(run.Status, 2);
-  EXPECT_EQ(LinesOf(run.Out).back(), "1");  // the search itself ran
-  EXPECT_EQ(run.Err, "trommelquirl-cli: cannot save solutions file " + nowhere + "; the old file is left as it was\n");
+  const CliRun missing = RunCli({"solve", "--db", nowhere, OneLeft});
+  EXPECT_EQ(missing.Status, 2);
+  EXPECT_EQ(missing.Out, "") << "no search ran";
+  EXPECT_EQ(missing.Err, "trommelquirl-cli: cannot save solutions file " + nowhere + ": No such file or directory\n");
+
+  std::filesystem::create_directory(file);
+  const CliRun directory = RunCli({"solve", "--db", file, OneLeft});
+  EXPECT_EQ(directory.Status, 2);
+  EXPECT_EQ(directory.Out, "");
+  EXPECT_EQ(directory.Err, "trommelquirl-cli: cannot read solutions file " + file + ": Is a directory\n");
+
+  const std::string pipe = scratch / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const CliRun fifo = RunCli({"solve", "--db", pipe, OneLeft});  // must not wait for a writer
+  EXPECT_EQ(fifo.Status, 2);
+  EXPECT_EQ(fifo.Err, "trommelquirl-cli: cannot read solutions file " + pipe + ": Not a regular file\n");
+  EXPECT_EQ(RunCli({"solve", "--db", "/dev/zero", OneLeft}).Status, 2);
 }
 
-TEST_F(CliSolveWithFile, RefusesAFileThatCannotBeRead) {
-  std::filesystem::create_directory(file);
-  const CliRun run = RunCli({"solve", "--db", file, OneLeft});
-  EXPECT_EQ(run.Status, 2);
-  EXPECT_EQ(run.Out, "");
-  EXPECT_EQ(run.Err, "trommelquirl-cli: cannot read solutions file " + file + "\n");
+// Two searches at once on one file, round after round: neither loses the other's solution.
+TEST_F(CliSolveWithFile, TwoAtOnceBothKeepTheirSolutionsOverManyRounds) {
+  constexpr int Rounds = 60;
+  for (int round = 0; round < Rounds; ++round) {
+    std::filesystem::remove(file);
+    const StartedCli one = StartCli({"solve", "--db", file, OneLeft}, scratch / ".");
+    const StartedCli two = StartCli({"solve", "--db", file, TwoRight}, scratch / ".");
+    const CliRun first = FinishCli(one);
+    const CliRun second = FinishCli(two);
+    ASSERT_EQ(first.Status, 0) << first.Err;
+    ASSERT_EQ(second.Status, 0) << second.Err;
+    // Whichever saved second may have found its way through the other's position.
+    std::vector<std::string> lines = LinesOf(ReadWholeFile(file));
+    std::sort(lines.begin(), lines.end());
+    ASSERT_EQ(lines.size(), 2u) << "round " << round;
+    EXPECT_EQ(lines[0], OneLeft + "1\r") << "round " << round;
+    EXPECT_EQ(lines[1].substr(0, 26), TwoRight) << "round " << round;
+  }
 }
 
 }  // namespace

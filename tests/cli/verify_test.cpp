@@ -57,7 +57,36 @@ TEST_F(CliVerify, RefusesAFileThatIsMissingOrUnreadable) {
   std::filesystem::create_directory(file);
   const CliRun directory = RunCli({"verify", file});
   EXPECT_EQ(directory.Status, 2);
-  EXPECT_EQ(directory.Err, "trommelquirl-cli: cannot read solutions file " + file + "\n");
+  EXPECT_EQ(directory.Err, "trommelquirl-cli: cannot read solutions file " + file + ": Is a directory\n");
+}
+
+TEST_F(CliVerify, ShowsStoredBytesAndArgumentsWithoutHandingControlCodesToTheTerminal) {
+  // An escape sequence and a backslash in a solution; a letter, a reversing mark and a C1 byte.
+  WriteWholeFile(file, OneLeft + "\x1b[;J\\\r\n" + "L\xC3\xB6sung\xE2\x80\xAE\x9B\r\n");
+  const CliRun run = RunCli({"verify", file});
+  EXPECT_EQ(run.Status, 1);
+  const std::vector<std::string> lines = LinesOf(run.Out);
+  ASSERT_EQ(lines.size(), 3u) << run.Out;
+  EXPECT_EQ(lines[0].rfind("line 1: \"" + OneLeft + "\" \"\\x1B[;J\\\\\": ends with", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("line 2: \"L\xC3\xB6sung\\xE2\\x80\\xAE\\x9B\" \"\": ", 0), 0u) << lines[1];
+
+  const CliRun odd = RunCli({"verify\x1b]0;title\x07", "--x\x7f"});
+  EXPECT_EQ(odd.Status, 2);
+  EXPECT_EQ(LinesOf(odd.Err)[0], "trommelquirl-cli: unknown command 'verify\\x1B]0;title\\x07'");
+  const CliRun option = RunCli({"verify", "--\xff", file});
+  EXPECT_EQ(LinesOf(option.Err)[0], "trommelquirl-cli: unknown option '--\\xFF'");
+}
+
+TEST(CliOutput, AFullOrClosedOutputFailsTheCommandWithOneLine) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"scramble", "--seed", "1"}, {"explain", "12345"}, {"--help"}, {"solve", OneLeft}}) {
+    const CliRun full = RunCliWithOutput(args, "/dev/full");
+    EXPECT_EQ(full.Status, 2) << args[0];
+    EXPECT_EQ(full.Err, "trommelquirl-cli: cannot write the output: No space left on device\n") << args[0];
+    const CliRun closed = RunCliWithOutput(args, "");
+    EXPECT_EQ(closed.Status, 2) << args[0];
+    EXPECT_EQ(closed.Err, "trommelquirl-cli: cannot write the output: Bad file descriptor\n") << args[0];
+  }
 }
 
 }  // namespace
