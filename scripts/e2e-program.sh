@@ -11,31 +11,8 @@ for tool in Xvfb xdotool import convert xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-# A display number nobody uses, from :97 up.
-display=97
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
-
-# The default data directory under a scratch home.
-export HOME="$work/home"
-unset XDG_DATA_HOME
-mkdir -p "$HOME"
+FIRST_DISPLAY=97
+source "$(dirname "$0")/xvfb-session.sh"
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Trommelquirl$' | head -n 1) || fail "no window appeared"

@@ -20,10 +20,14 @@ constexpr auto PollInterval = std::chrono::milliseconds(5);
 int OpenLockFile(const std::string& lockPath, std::string& problem) {
   constexpr int Flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
   int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | Flags, 0666);
+  int error = errno;
   // In a directory this user may not write, an existing lock file still serves to read.
-  if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = ::open(lockPath.c_str(), O_RDONLY | Flags);
+  if (fd < 0 && (error == EACCES || error == EROFS)) {
+    fd = ::open(lockPath.c_str(), O_RDONLY | Flags);
+    if (fd < 0 && errno != ENOENT) error = errno;
+  }
   if (fd < 0) {
-    problem = std::strerror(errno);
+    problem = std::strerror(error);
     return -1;
   }
   struct stat info {};

@@ -1,6 +1,8 @@
 // Start-up: the globals get their values in a fixed order before the window opens.
 #include "ui/startup.h"
 
+#include <csignal>
+
 #include "model/field.h"
 #include "model/random.h"
 #include "solver/search.h"
@@ -8,6 +10,7 @@
 #include "store/data_directory.h"
 #include "store/export.h"
 #include "store/solutions.h"
+#include "ui/commands/commands.h"
 #include "ui/commands/window_callback.h"
 #include "ui/render/field_drawing.h"
 #include "ui/window_toolkit.h"
@@ -33,6 +36,8 @@ void PlaceFiles() {
 }  // namespace
 
 int32_t StartProgram() {
+  // A file-size limit then fails a save like any other write error instead of killing us.
+  std::signal(SIGXFSZ, SIG_IGN);
   ResetGlobals();
   StartToolkit();
   SeedRandom(TickCount());
@@ -48,6 +53,7 @@ int32_t StartProgram() {
   SlideState = ReadSlideState();
   if (OpenMainWindow() == 0) ShutDown();
   InstallWindowCallback(WindowCallback);
+  InstallEndRequestHandler(EndRequestCommand);
   CreateControls();
   RefreshField();
   return 0;

@@ -53,4 +53,17 @@ int32_t DragMainWindow();
 // Ends the process with exit code 0. Saves nothing.
 [[noreturn]] void ShutDown();
 
+// Why the process is asked to end from outside: SIGTERM, SIGHUP or SIGINT by its number, or
+// the loss of the display connection.
+inline constexpr int32_t DisplayLost = -1;
+using EndRequestProc = void (*)(int32_t cause);
+// From now on such a request calls `handler` on the user-interface thread, from whichever
+// event pump is running, nested inside a search's draining too; never inside a signal
+// handler. For a signal the program goes on after the handler returns, so the handler
+// ends it, at once or when the work it is in is done, with EndForCause. A lost display
+// ends the process as soon as the handler returns, with exit code 1.
+int32_t InstallEndRequestHandler(EndRequestProc handler);
+// Ends the process the way the cause would have without a handler: killed by the signal.
+[[noreturn]] void EndForCause(int32_t cause);
+
 }  // namespace tq

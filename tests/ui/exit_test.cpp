@@ -3,7 +3,13 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/field.h"
 #include "model/moves.h"
@@ -14,22 +20,50 @@
 namespace tq {
 namespace {
 
-// Runs this test binary as the program with `script`, HOME and XDG_DATA_HOME in `home`.
-int RunScript(const std::string& script, const std::string& home) {
-  QProcess program;
+struct ProgramRun {
+  int Code = -1;        // the exit code; -1 when it did not end in time, -2 when killed
+  std::string Out;      // its standard output
+};
+
+// Starts this test binary as the program with `script`, HOME and XDG_DATA_HOME in `home`,
+// and `more` in its environment.
+void StartScript(QProcess& program, const std::string& script, const std::string& home,
+                 const std::vector<std::pair<QString, QString>>& more = {}) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(test::ScriptVariable, QString::fromStdString(script));
   environment.insert("HOME", QString::fromStdString(home));
   environment.insert("XDG_DATA_HOME", QString::fromStdString(home + "/data"));
+  for (const auto& [name, value] : more) environment.insert(name, value);
   program.setProcessEnvironment(environment);
-  program.setProcessChannelMode(QProcess::ForwardedChannels);
+  program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   program.start(QCoreApplication::applicationFilePath(), {});
-  if (!program.waitForFinished(120'000)) {
+}
+
+ProgramRun FinishScript(QProcess& program, int patience = 120'000) {
+  ProgramRun run;
+  if (!program.waitForFinished(patience)) {
     program.kill();
     program.waitForFinished();
-    return -1;
+    return run;
   }
-  return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
+  run.Code = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
+  run.Out = program.readAllStandardOutput().toStdString();
+  return run;
+}
+
+ProgramRun RunScript(const std::string& script, const std::string& home,
+                     const std::vector<std::pair<QString, QString>>& more = {}) {
+  QProcess program;
+  StartScript(program, script, home, more);
+  return FinishScript(program);
+}
+
+int ExportCount(const std::filesystem::path& directory) {
+  int exports = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    exports += entry.path().filename().string().rfind("L\xC3\xB6sung", 0) == 0;
+  }
+  return exports;
 }
 
 std::string LayoutAfterUpperHalfLeft() {
@@ -41,7 +75,7 @@ std::string LayoutAfterUpperHalfLeft() {
 
 TEST(ProgramExit, EscapeSavesTheLoadedSolutionsAndExitsWithZero) {
   const test::TempDirectory fresh;
-  EXPECT_EQ(RunScript("quit", fresh.Path()), 0);
+  EXPECT_EQ(RunScript("quit", fresh.Path()).Code, 0);
   EXPECT_TRUE(std::filesystem::exists(fresh.Path() + "/data/trommelquirl/Loesungen.txt"));
 
   const test::TempDirectory home;
@@ -49,21 +83,124 @@ TEST(ProgramExit, EscapeSavesTheLoadedSolutionsAndExitsWithZero) {
   std::filesystem::create_directories(directory);
   const std::string remembered = LayoutAfterUpperHalfLeft() + "1\r\n";
   test::WriteWholeFile(directory / "Loesungen.txt", remembered);
-  EXPECT_EQ(RunScript("quit", home.Path()), 0);
+  EXPECT_EQ(RunScript("quit", home.Path()).Code, 0);
   EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), remembered);
 }
 
 TEST(ProgramExit, AStoppedSearchKeepsTheProgramRunningAndTheNextEscapeSavesWhatWasFound) {
   const test::TempDirectory home;
-  EXPECT_EQ(RunScript("solve-stop-quit", home.Path()), 0);
+  EXPECT_EQ(RunScript("solve-stop-quit", home.Path()).Code, 0);
   const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
   EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
-  int exports = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-    exports += entry.path().filename().string().rfind("L\xC3\xB6sung", 0) == 0;
-  }
-  EXPECT_EQ(exports, 2);  // "1" and "No Result"
+  EXPECT_EQ(ExportCount(directory), 2);  // "1" and "No Result"
 }
+
+// A signal while idle or in a search saves what was found; a search is stopped first and
+// its command finishes (its time, its result, its export file), then the program ends.
+TEST(ProgramExit, ASignalSavesWhatWasFoundWhetherIdleOrSearching) {
+  for (const std::string script : {"solve-then-signal", "solve-then-signal-in-search"}) {
+    const test::TempDirectory home;
+    const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+    EXPECT_EQ(RunScript(script, home.Path()).Code, -2) << script << ": ended by the signal";
+    EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n") << script;
+    EXPECT_EQ(ExportCount(directory), script == "solve-then-signal" ? 1 : 2) << script;
+  }
+}
+
+// Old content for a file whose save is to fail.
+const std::string OldFile = std::string(StartLayout) + "\r\n" + "31100 221134422 554430055 1\r\n";
+
+std::string NotSavedLine(const std::filesystem::path& file, const std::string& reason) {
+  return "Solutions not saved: " + file.string() + ": " + reason + "\n";
+}
+
+// The first Escape lists why the save failed and the program goes on; the second ends it.
+TEST(ProgramExit, AFailedSaveIsListedOnceAndTheNextEscapeEndsWithoutSaving) {
+  const test::TempDirectory home;
+  const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+  const std::filesystem::path file = directory / "Loesungen.txt";
+  std::filesystem::create_directories(file);
+  ProgramRun run = RunScript("quit-twice", home.Path());
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(file, "Is a directory"));
+  EXPECT_TRUE(std::filesystem::is_directory(file));
+
+  std::filesystem::remove(file);
+  test::WriteWholeFile(file, OldFile);
+  run = RunScript("quit-twice", home.Path(), {{test::FileLimitVariable, "20"}});
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(file, "File too large"));
+  EXPECT_EQ(test::ReadWholeFile(file), OldFile);
+  EXPECT_EQ(ExportCount(directory), 0);
+}
+
+// Permissions bind only an ordinary account: the program drops to one when run as root.
+TEST(ProgramExit, AnUnreadableFileOrAReadOnlyDirectoryKeepsTheOldFile) {
+  const test::TempDirectory home;
+  const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+  const std::filesystem::path file = directory / "Loesungen.txt";
+  std::filesystem::create_directories(directory);
+  test::WriteWholeFile(file, OldFile);
+  for (const std::filesystem::path& place : {std::filesystem::path(home.Path()), directory.parent_path()}) {
+    ::chmod(place.c_str(), 0755);  // another account may look in
+  }
+  ::chmod(directory.c_str(), 0555);  // but nobody may write here
+  ::chmod(file.c_str(), 0);
+  ProgramRun run = RunScript("quit-twice", home.Path(), {{test::UnprivilegedVariable, "1"}});
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(file, "Permission denied"));
+
+  ::chmod(file.c_str(), 0644);
+  run = RunScript("quit-twice", home.Path(), {{test::UnprivilegedVariable, "1"}});
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(file, "Permission denied"));
+  EXPECT_EQ(test::ReadWholeFile(file), OldFile);
+  ::chmod(directory.c_str(), 0755);
+}
+
+// A pipe or an endless device as the solutions file: start-up goes on at once, and nothing
+// is replaced (the save is refused and said).
+TEST(ProgramExit, APipeOrADeviceAsTheFileIsNeitherWaitedForNorReplaced) {
+  const test::TempDirectory home;
+  const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+  const std::filesystem::path file = directory / "Loesungen.txt";
+  std::filesystem::create_directories(directory);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  ProgramRun run = RunScript("quit-twice", home.Path());
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(file, "Not a regular file"));
+  std::filesystem::remove(file);
+  std::filesystem::create_symlink("/dev/zero", file);
+  run = RunScript("quit-twice", home.Path());
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(file, "Not a regular file"));
+  EXPECT_TRUE(std::filesystem::is_symlink(file));
+}
+
+#ifdef TQ_CLI_PATH
+// The desktop program and the command-line tool on one file: each keeps what the other
+// found, whichever saves last.
+TEST(ProgramExit, TheProgramAndTheCommandLineToolKeepEachOthersSolutions) {
+  constexpr int Rounds = 8;
+  const std::string twoRight = "34400 551130022 114432255 ";
+  for (int round = 0; round < Rounds; ++round) {
+    const test::TempDirectory home;
+    const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+    const std::filesystem::path file = directory / "Loesungen.txt";
+    QProcess program;
+    StartScript(program, "solve-wait-quit", home.Path());
+    for (int wait = 0; wait < 2000 && !std::filesystem::exists(directory / "ready"); ++wait) ::usleep(10'000);
+    ASSERT_TRUE(std::filesystem::exists(directory / "ready"));
+    QProcess cli;
+    cli.start(TQ_CLI_PATH, {"solve", "--db", QString::fromStdString(file.string()), QString::fromStdString(twoRight)});
+    ASSERT_TRUE(cli.waitForFinished(60'000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    test::WriteWholeFile(directory / "go", "");
+    EXPECT_EQ(FinishScript(program).Code, 0);
+    EXPECT_EQ(test::ReadWholeFile(file), twoRight + "22\r\n" + LayoutAfterUpperHalfLeft() + "1\r\n") << "round " << round;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace tq

@@ -1,12 +1,19 @@
 // The program run as a child process with a script of key presses, for the exit tests.
 #pragma once
 
+#include <filesystem>
+
 #include "tests/support/positions.h"
+#include "tests/support/whole_file.h"
 
 namespace tq::test {
 
 // When this environment variable names a script, the test binary plays the program instead.
 inline constexpr const char* ScriptVariable = "TQ_UI_SCRIPT";
+// When set, the program runs as an unprivileged account (when started as root).
+inline constexpr const char* UnprivilegedVariable = "TQ_UI_UNPRIVILEGED";
+// When set to a number of bytes, "quit-twice" limits the size of files it writes.
+inline constexpr const char* FileLimitVariable = "TQ_UI_FILE_LIMIT";
 
 // A position whose search runs far longer than any test waits.
 inline constexpr const char* LongSearchLayout = HardLayout;
@@ -16,6 +23,14 @@ inline constexpr const char* LongSearchLayout = HardLayout;
 //   "solve-stop-quit": keypad 4, keypad 8 (solved at once); then a long search stopped by
 //                      Escape; then Escape.
 //   "quit":            Escape right away.
+//   "quit-twice":      Escape, the listed lines on standard output, Escape.
+//   "solve-wait-quit": keypad 4, keypad 8, a file "ready" in the data directory, and Escape
+//                      once a file "go" is there.
+//   "solve-then-signal": keypad 4, keypad 8, then SIGTERM.
+//   "solve-then-signal-in-search": keypad 4, keypad 8, then a long search and SIGTERM in it.
 [[noreturn]] void RunScriptedProgram(const char* script);
+
+// The "ready" file of "solve-wait-quit".
+inline void WriteReady(const std::filesystem::path& directory) { WriteWholeFile(directory / "ready", ""); }
 
 }  // namespace tq::test

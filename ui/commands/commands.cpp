@@ -1,6 +1,7 @@
 // The commands: moves, scramble, reset, the search with its time line and export, and Escape.
 #include "ui/commands/commands.h"
 
+#include <cstdio>
 #include <string>
 
 #include "model/field.h"
@@ -13,6 +14,25 @@
 #include "ui/window_toolkit.h"
 
 namespace tq {
+
+namespace {
+// The last command was an Escape whose save failed, and its line is showing: the next
+// Escape ends the program without saving.
+bool SaveFailureShown = false;
+// Search commands under way (past the search itself, listing and exporting, too). A second
+// one can start inside the first's last redraw.
+int32_t SearchCommandsRunning = 0;
+// An end asked for from outside while the search command ran, carried out when it is done.
+int32_t PendingEnd = 0;
+
+std::string NotSavedLine() { return "Solutions not saved: " + SolutionsFile + ": " + SolutionsFileProblem(); }
+
+// Saves, says on standard error when that failed (no one may see the window any more), ends.
+[[noreturn]] void EndFromOutside(int32_t cause) {
+  if (SaveSolutions() != 1) std::fprintf(stderr, "trommelquirl: %s\n", NotSavedLine().c_str());
+  EndForCause(cause);
+}
+}  // namespace
 
 int32_t TurnUpperHalf(int32_t direction) {
   RotateRing(0, direction);
@@ -46,12 +66,15 @@ int32_t ResetField() {
 int32_t SearchCommand() {
   ClearResultList();
   if (IsSolved() != 0) return 0;
+  ++SearchCommandsRunning;
   const uint32_t start = TickCount();
   const std::string result = Solve(SearchLimit);
   const auto elapsed = static_cast<int32_t>(TickCount() - start);
   AddListLine("Time: " + std::to_string(elapsed) + " ms");
   AddListLine(result);
   ExportSolution(result);
+  --SearchCommandsRunning;
+  if (PendingEnd != 0 && SearchCommandsRunning == 0) EndFromOutside(PendingEnd);
   return 0;
 }
 
@@ -61,8 +84,23 @@ int32_t EscapeCommand() {
     StartStopSolverThread();
     return 0;
   }
-  SaveSolutions();
-  ShutDown();
+  if (SaveFailureShown || SaveSolutions() == 1) ShutDown();
+  AddListLine(NotSavedLine());
+  SaveFailureShown = true;
+  return 0;
+}
+
+void EndRequestCommand(int32_t cause) {
+  if (cause == DisplayLost) {
+    // The process ends when this returns, search or not; a search never changes the list
+    // between its drains, so the list is whole wherever the search stands.
+    if (SaveSolutions() != 1) std::fprintf(stderr, "trommelquirl: %s\n", NotSavedLine().c_str());
+    return;
+  }
+  if (SearchCommandsRunning == 0) EndFromOutside(cause);
+  // Nested inside the search command: stop the search, and end once the command is done.
+  if (PendingEnd == 0 && SolverRunning.load() != 0) StartStopSolverThread();
+  PendingEnd = cause;
 }
 
 int32_t RunKeyCommand(uint32_t virtualKey) {
@@ -70,6 +108,7 @@ int32_t RunKeyCommand(uint32_t virtualKey) {
   // Any other command would change the Field or SlideState under the running search, or
   // start a second search inside it.
   if (SolverRunning.load() != 0) return 0;
+  SaveFailureShown = false;  // another command came between: the next Escape tries again
   switch (virtualKey) {
     case VkNumpad0 + 4: return TurnUpperHalf(-1);
     case VkNumpad0 + 6: return TurnUpperHalf(+1);

@@ -14,8 +14,13 @@ int32_t ScrambleField();
 int32_t ResetField();
 // Clears the list and, when no column is correct, searches, lists time and result, exports.
 int32_t SearchCommand();
-// Stops a running search, or saves the solutions and ends the program.
+// Stops a running search, or saves the solutions and ends the program. A save that fails
+// adds one line to the list that says why, and the program goes on; an Escape right after
+// that ends it without saving.
 int32_t EscapeCommand();
+// An end asked for from outside (ui/window_toolkit.h): saves and ends, once a running search
+// command has stopped its search and finished; a failed save is told on standard error.
+void EndRequestCommand(int32_t cause);
 
 // Runs the command of a virtual-key code; codes without one do nothing. While a search runs,
 // only Escape is acted on.

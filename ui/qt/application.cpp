@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/end_requests.h"
 #include "ui/qt/event_pump.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/result_list.h"
@@ -35,6 +36,14 @@ std::chrono::microseconds FlushInterval(size_t rows) {
 }
 
 std::atomic<uint64_t> DrainCalls{0};
+int PumpDepth = 0;
+
+// Handles Qt's events, counting how deeply pumps are nested.
+void ProcessEvents(QEventLoop::ProcessEventsFlags flags) {
+  ++PumpDepth;
+  QCoreApplication::processEvents(flags);
+  --PumpDepth;
+}
 Clock::time_point LastDrain;
 Clock::time_point LastFlush;
 Clock::time_point LastProgress;
@@ -49,6 +58,7 @@ int32_t StartToolkit() {
   if (QCoreApplication::instance() == nullptr) new QApplication(ArgumentCount, Arguments);
   QApplication::setQuitOnLastWindowClosed(false);
   InstallSearchHost({AddListLine, SetSearchProgress, DrainEvents, RefreshField, TickCount});
+  WatchEndRequests();
   return 0;
 }
 
@@ -75,9 +85,11 @@ int32_t DrainEventsNow() {
     LastFlush = now;
     FlushResultList();
   }
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  ProcessEvents(QEventLoop::AllEvents);
   return 0;
 }
+
+bool InsideEventPump() { return PumpDepth > 0; }
 
 void FlushPendingOutput() {
   LastFlush = LastProgress = Clock::now();
@@ -87,7 +99,7 @@ void FlushPendingOutput() {
 
 int32_t WaitForEvent() {
   FlushPendingOutput();
-  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  ProcessEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   return 0;
 }
 

@@ -12,4 +12,7 @@ uint64_t DrainEventsCalls();
 // Shows the lines and the progress value that wait for the next flush.
 void FlushPendingOutput();
 
+// True while Qt handles events for one of the pumps (WaitForEvent, DrainEventsNow).
+bool InsideEventPump();
+
 }  // namespace tq
