@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils
+  librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev file
 )
 
 missing=()
