@@ -45,6 +45,13 @@ TEST_F(WindowTest, OpensFramelessAndCentredWithItsControlsInPlace) {
   EXPECT_EQ(FieldToLayout(), StartLayout);
 }
 
+// The desktop matches the window to the launcher entry by this name, and shows this icon.
+TEST_F(WindowTest, CarriesTheApplicationIdAndTheIconAtEverySize) {
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.trommelquirl.Trommelquirl");
+  const QList<QSize> sizes = MainWindow->windowIcon().availableSizes();
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+}
+
 TEST_F(WindowTest, ShowsTheFieldImageExactlyAndTheBareStripInButtonFace) {
   const QImage shown = GrabMainWindow();
   const QImage field = ImageAt(FieldImage);

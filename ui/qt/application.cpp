@@ -1,13 +1,16 @@
-// The event pumps, the clock and the end of the process, on a QApplication.
+// The QApplication and its start, the event pumps, the clock and the end of the process.
 #include <QApplication>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "ui/qt/desktop_identity.h"
 #include "ui/qt/end_requests.h"
 #include "ui/qt/event_pump.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/platform_choice.h"
 #include "ui/qt/result_list.h"
 #include "solver/search_host.h"
 #include "ui/window_toolkit.h"
@@ -48,17 +51,32 @@ Clock::time_point LastDrain;
 Clock::time_point LastFlush;
 Clock::time_point LastProgress;
 
+// QApplication keeps its arguments for its whole life. The program takes none of its own; the
+// only one it passes is the platform it prefers.
 int ArgumentCount = 1;
 char ProgramName[] = "trommelquirl";
-char* Arguments[] = {ProgramName, nullptr};
+char PlatformOption[] = "-platform";
+std::string Platform;
+char* Arguments[] = {ProgramName, nullptr, nullptr, nullptr};
+
+void MakeApplication() {
+  Platform = ChoosePlatform({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")});
+  if (!Platform.empty()) {
+    Arguments[1] = PlatformOption;
+    Arguments[2] = Platform.data();
+    ArgumentCount = 3;
+  }
+  new QApplication(ArgumentCount, Arguments);
+}
 
 }  // namespace
 
 int32_t StartToolkit() {
-  if (QCoreApplication::instance() == nullptr) new QApplication(ArgumentCount, Arguments);
+  if (QCoreApplication::instance() == nullptr) MakeApplication();
   QApplication::setQuitOnLastWindowClosed(false);
   InstallSearchHost({AddListLine, SetSearchProgress, DrainEvents, RefreshField, TickCount});
   WatchEndRequests();
+  ShowDesktopIdentity();
   return 0;
 }
 
