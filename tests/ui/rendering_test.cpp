@@ -42,6 +42,18 @@ class Rendering : public ::testing::Test {
   }
 };
 
+// FNV-1a over the colours of every pixel, row by row: a change of any pixel changes it.
+uint64_t Fingerprint(const QImage& image) {
+  uint64_t hash = 14695981039346656037u;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const auto colour = static_cast<uint32_t>(ColourAt(image, x, y));
+      for (int shift = 0; shift < 24; shift += 8) hash = (hash ^ ((colour >> shift) & 0xff)) * 1099511628211u;
+    }
+  }
+  return hash;
+}
+
 TEST_F(Rendering, BallImageIsADiscTwentyPixelsAcrossWithABlackMargin) {
   const QImage ball = ImageAt(2);
   ASSERT_EQ(ball.size(), QSize(30, 30));
@@ -69,6 +81,14 @@ TEST_F(Rendering, DiscIsSymmetricAboutTheImageCentre) {
   // Close to pi * 10^2: a disc, neither a square nor a diamond.
   EXPECT_GT(covered, 300);
   EXPECT_LT(covered, 330);
+}
+
+// The pictures of the start position and of the slid-down one, pixel for pixel as they were
+// drawn before the drawing learnt other pixel ratios.
+TEST_F(Rendering, PictureAtRatioOneIsTheOneItHasAlwaysBeen) {
+  EXPECT_EQ(Fingerprint(Drawn()), 12198803437820907945u);
+  SlideState = SlideColumns(SlideState);
+  EXPECT_EQ(Fingerprint(Drawn()), 1842691082266354793u);
 }
 
 TEST_F(Rendering, GridBarsCloseOnlyTheLongColumnsAtTheEnds) {

@@ -1,5 +1,6 @@
 // The QApplication and its start, the event pumps, the clock and the end of the process.
 #include <QApplication>
+#include <QScreen>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "ui/qt/desktop_identity.h"
 #include "ui/qt/end_requests.h"
 #include "ui/qt/event_pump.h"
+#include "ui/qt/images.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/platform_choice.h"
 #include "ui/qt/result_list.h"
@@ -77,6 +79,8 @@ int32_t StartToolkit() {
   InstallSearchHost({AddListLine, SetSearchProgress, DrainEvents, RefreshField, TickCount});
   WatchEndRequests();
   ShowDesktopIdentity();
+  // The window opens centred on the primary screen, so the field is drawn for that screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) SetDrawingRatio(screen->devicePixelRatio());
   return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "model/field.h"
 #include "ui/qt/images.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/result_list.h"
@@ -17,6 +18,7 @@ namespace {
 constexpr int ProgressMaximum = 300;
 int ShownProgress = 0;   // what the bar shows
 int WantedProgress = 0;  // what the search last asked for, clamped
+FieldSlots ShownField{};  // the position FieldPicture shows
 }  // namespace
 
 FieldPictureWidget::FieldPictureWidget(QWidget* parent) : QWidget(parent) {
@@ -30,6 +32,7 @@ void FieldPictureWidget::SetImage(const QImage& image) {
 }
 
 void FieldPictureWidget::paintEvent(QPaintEvent*) {
+  if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF()) image_ = RedrawFieldAtRatio(devicePixelRatioF());
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Button));
   if (!image_.isNull()) painter.drawImage(0, 0, image_);
@@ -65,8 +68,19 @@ int32_t CreateControls() {
 }
 
 int32_t ShowFieldImage() {
+  ShownField = Field;
   if (FieldPicture != nullptr) FieldPicture->SetImage(ImageAt(FieldImage));
   return 0;
+}
+
+QImage RedrawFieldAtRatio(qreal ratio) {
+  SetDrawingRatio(ratio);
+  CreateBallImages();
+  const FieldSlots current = Field;
+  Field = ShownField;
+  DrawField();
+  Field = current;
+  return ImageAt(FieldImage);
 }
 
 // A real drain, not the search's cheap one: the picture repaints at once, and keys pressed

@@ -45,6 +45,11 @@ extern MainWindowWidget* MainWindow;
 extern FieldPictureWidget* FieldPicture;
 extern QProgressBar* SearchProgress;
 
+// The window has moved to a screen of another pixel ratio: paints the ball images and the
+// field anew at that ratio, from the position FieldPicture shows (a running search may hold
+// another one in the Field meanwhile), and gives the new FieldImage.
+QImage RedrawFieldAtRatio(qreal ratio);
+
 // Shows the progress value the search last set, when it differs from what the bar shows.
 void ShowSearchProgress();
 
