@@ -5,16 +5,19 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "project_info.h"
 
 namespace tq::cli {
+
+std::span<const CommandInfo* const> AllCommands() {
+  static const std::array<const CommandInfo*, 5> commands = {&SolveCommand(), &ScrambleCommand(), &ApplyCommand(),
+                                                             &VerifyCommand(), &ExplainCommand()};
+  return commands;
+}
 
 namespace {
 
 constexpr std::string_view ProgramUsage = "COMMAND [OPTIONS] ARGUMENTS  (see trommelquirl-cli --help)";
-
-std::array<const CommandInfo*, 5> AllCommands() {
-  return {&SolveCommand(), &ScrambleCommand(), &ApplyCommand(), &VerifyCommand(), &ExplainCommand()};
-}
 
 const CommandInfo* FindCommand(std::string_view name) {
   for (const CommandInfo* command : AllCommands()) {
@@ -29,10 +32,14 @@ int ShowProgramHelp(Console& console) {
   for (const CommandInfo* command : AllCommands()) {
     console.Out << "  " << command->Name << std::string(10 - command->Name.size(), ' ') << command->Summary << '\n';
   }
-  console.Out << "\nA LAYOUT is 26 characters, one per slot, column by column: a space (or \"_\") for an\n"
-                 "empty slot, 0 to 5 for a ball of that colour. The start position is\n"
-                 "\"30000_111132222_444435555_\".\n"
-                 "Run \"trommelquirl-cli COMMAND --help\" for a command's options.\n";
+  console.Out << '\n' << LayoutHelp
+              << "Run \"trommelquirl-cli COMMAND --help\" for a command's options, and\n"
+                 "\"trommelquirl-cli --version\" for the version.\n";
+  return ExitOk;
+}
+
+int ShowVersion(Console& console) {
+  console.Out << "trommelquirl-cli " << ProjectVersion << '\n';
   return ExitOk;
 }
 
@@ -63,6 +70,7 @@ int RunCommandLine(Console& console, std::span<const std::string> args) {
   if (args.empty()) return ReportUsage(console, "no command given", ProgramUsage);
   const std::string& first = args.front();
   if (first == "--help" || first == "-h" || first == "help") return ShowProgramHelp(console);
+  if (first == "--version" || first == "-V") return ShowVersion(console);
   const CommandInfo* command = FindCommand(first);
   if (command == nullptr) return ReportUsage(console, "unknown command '" + first + "'", ProgramUsage);
   return RunCommand(console, *command, args.subspan(1));

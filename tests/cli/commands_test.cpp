@@ -7,6 +7,7 @@
 #include "model/field.h"
 #include "model/random.h"
 #include "model/scramble.h"
+#include "project_info.h"
 #include "tests/cli/run_cli.h"
 
 namespace tq::cli::test {
@@ -39,6 +40,15 @@ TEST(CliHelp, DescribesTheProgramAndEachCommand) {
     const CliRun command = RunCli({name, "--help"});
     EXPECT_EQ(command.Status, 0) << name;
     EXPECT_EQ(command.Out.rfind("usage: trommelquirl-cli " + name, 0), 0u) << command.Out;
+  }
+}
+
+TEST(CliVersion, NamesTheProgramAndItsVersion) {
+  for (const std::string option : {"--version", "-V"}) {
+    const CliRun run = RunCli({option});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, "trommelquirl-cli " + std::string(ProjectVersion) + "\n");
+    EXPECT_EQ(run.Err, "");
   }
 }
 

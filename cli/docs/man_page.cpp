@@ -1,0 +1,181 @@
+// The manual page: the fixed frame of the program, and a section per command of the table.
+#include "cli/docs/man_page.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "cli/docs/help_text.h"
+
+namespace tq::cli::docs {
+
+namespace {
+
+// The code point of the UTF-8 sequence at text[i], advancing i past it; a byte that starts no
+// valid sequence stands for itself, as Latin-1.
+char32_t NextCodePoint(std::string_view text, size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i++]);
+  const int length = lead >= 0xf0 ? 3 : lead >= 0xe0 ? 2 : lead >= 0xc0 ? 1 : 0;
+  if (length == 0 || i + length > text.size()) return lead;
+  char32_t code = lead & (0x3f >> length);
+  for (int k = 0; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xc0) != 0x80) return lead;
+    code = code << 6 | (next & 0x3f);
+  }
+  i += length;
+  return code;
+}
+
+std::string CodePointEscape(char32_t code) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "\\[u%04X]", static_cast<unsigned>(code));
+  return buffer;
+}
+
+// A line of running text: a leading dot or quote would be read as a request.
+std::string TextLine(std::string_view text) {
+  const std::string escaped = Escaped(text);
+  return (escaped.starts_with('.') || escaped.starts_with('\'') ? "\\&" : "") + escaped + '\n';
+}
+
+// "solve [--db FILE] LAYOUT": the command and the options in bold, the values in italics.
+std::string Synopsis(std::string_view usage) {
+  std::string out;
+  std::istringstream words{std::string(usage)};
+  std::string word;
+  bool first = true;
+  while (words >> word) {
+    const size_t open = word.find_first_not_of('[');
+    const size_t close = word.find_last_not_of(']') + 1;
+    const std::string core = word.substr(open, close - open);
+    const bool variable = core.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ.") == std::string::npos;
+    if (!first) out += ' ';
+    out += word.substr(0, open) + (variable ? "\\fI" : "\\fB") + Escaped(core) + "\\fR" + word.substr(close);
+    first = false;
+  }
+  return out + '\n';
+}
+
+void WriteOption(std::ostream& out, const OptionHelp& option) {
+  out << ".TP\n.B " << Escaped(option.Name);
+  if (!option.Value.empty()) out << " \\fI" << Escaped(option.Value) << "\\fR";
+  out << '\n' << TextLine(option.Text);
+}
+
+void WriteCommand(std::ostream& out, const CommandInfo& command) {
+  out << ".SS " << Escaped(command.Name) << '\n' << Synopsis("trommelquirl-cli " + std::string(command.Usage));
+  for (const HelpBlock& block : ReadHelp(command.Help)) {
+    if (block.Options.empty()) {
+      out << ".PP\n" << TextLine(block.Text);
+    } else {
+      for (const OptionHelp& option : block.Options) WriteOption(out, option);
+    }
+  }
+}
+
+void WriteHead(std::ostream& out, std::string_view version, std::string_view date) {
+  out << ".\\\" The manual page of trommelquirl-cli, made from its command table.\n"
+      << ".TH TROMMELQUIRL\\-CLI 1 \"" << Escaped(date) << "\" \"Trommelquirl " << Escaped(version)
+      << "\" \"User Commands\"\n"
+         ".nh\n"
+         ".SH NAME\n"
+         "trommelquirl\\-cli \\- play, solve and check drum puzzle positions from a terminal\n"
+         ".SH SYNOPSIS\n"
+         ".B trommelquirl\\-cli\n"
+         ".I COMMAND\n"
+         "[\\fIOPTIONS\\fR] [\\fIARGUMENTS\\fR]\n"
+         ".br\n"
+         ".B trommelquirl\\-cli \\-\\-help\n"
+         ".br\n"
+         ".B trommelquirl\\-cli \\-\\-version\n"
+         ".SH DESCRIPTION\n"
+         ".B trommelquirl\\-cli\n"
+         "plays, solves and checks positions of the drum-shaped ball puzzle from a terminal, with\n"
+         "the same puzzle, search and solutions file as the desktop program\n"
+         ".BR trommelquirl (6),\n"
+         "and without a window.\n"
+         "Each run carries out one command.\n"
+         ".SH OPTIONS\n"
+         ".TP\n"
+         ".BR \\-h \", \" \\-\\-help\n"
+         "Describe the program and list its commands.\n"
+         "After a command, describe that command and its options.\n"
+         ".TP\n"
+         ".BR \\-V \", \" \\-\\-version\n"
+         "Print the program's name and version.\n";
+}
+
+void WriteTail(std::ostream& out) {
+  out << ".SH LAYOUT\n" << TextLine(ReadHelp(LayoutHelp).front().Text)
+      << ".SH EXIT STATUS\n"
+         ".TP\n0\nSuccess.\n"
+         ".TP\n1\n\\(lqNo Result\\(rq from\n.BR solve ,\nor entries that do not end solved in\n.BR verify .\n"
+         ".TP\n2\nBad input: a malformed or unreachable layout, an unknown option, a missing argument;\n"
+         "or a solutions file that cannot be read or saved.\n"
+         ".SH EXAMPLES\n"
+         "Scramble the start position the same way every time:\n"
+         ".PP\n.RS\n.EX\ntrommelquirl\\-cli scramble \\-\\-seed 7\n.EE\n.RE\n"
+         ".PP\n"
+         "Solve a position, remembering the solution in the desktop program's solutions file\n"
+         "(while the program is not running, since it writes that file when it quits):\n"
+         ".PP\n.RS\n.EX\n"
+         "trommelquirl\\-cli solve \\-\\-db ~/.local/share/trommelquirl/Loesungen.txt \\e\n"
+         "    31100_221134422_554430055_\n"
+         ".EE\n.RE\n"
+         ".PP\n"
+         "Name the moves of a solution, and check every solution in a file:\n"
+         ".PP\n.RS\n.EX\n"
+         "trommelquirl\\-cli explain 152\n"
+         "trommelquirl\\-cli verify ~/.local/share/trommelquirl/Loesungen.txt\n"
+         ".EE\n.RE\n"
+         ".SH SEE ALSO\n"
+         ".BR trommelquirl (6)\n";
+}
+
+}  // namespace
+
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    const bool startsWord = i == 0 || text[i - 1] == ' ' || text[i - 1] == '-' || text[i - 1] == '(' || text[i - 1] == '[';
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      out += CodePointEscape(NextCodePoint(text, i));
+      continue;
+    }
+    if (c == '\\') {
+      out += "\\e";
+    } else if (c == '-' && startsWord) {
+      out += "\\-";
+    } else {
+      out += c;
+    }
+    ++i;
+  }
+  return out;
+}
+
+std::vector<std::string> UndocumentedOptions(std::span<const CommandInfo* const> commands) {
+  std::vector<std::string> missing;
+  for (const CommandInfo* command : commands) {
+    const std::vector<HelpBlock> help = ReadHelp(command->Help);
+    for (const OptionInfo& option : command->Options) {
+      const OptionHelp* described = FindOption(help, option.Name);
+      if (described == nullptr || described->Text.empty() || described->Value.empty() == option.TakesValue) {
+        missing.push_back(std::string(command->Name) + " " + std::string(option.Name));
+      }
+    }
+  }
+  return missing;
+}
+
+std::string ManualPage(std::span<const CommandInfo* const> commands, std::string_view version, std::string_view date) {
+  std::ostringstream out;
+  WriteHead(out, version, date);
+  out << ".SH COMMANDS\n";
+  for (const CommandInfo* command : commands) WriteCommand(out, *command);
+  WriteTail(out);
+  return out.str();
+}
+
+}  // namespace tq::cli::docs
