@@ -1,5 +1,9 @@
 # Thin front over the CMake presets. `make test` and `make run` do the whole set-up.
-.PHONY: all deps build test test-default test-portable test-asan test-tsan fuzz run bench clean
+# `make install` installs to /usr/local, or PREFIX, inside DESTDIR when that is set;
+# `make uninstall` takes the same PREFIX and DESTDIR. `make package` builds the .deb.
+.PHONY: all deps build test test-default test-portable test-asan test-tsan fuzz run bench install uninstall package clean
+
+PREFIX ?= /usr/local
 
 FUZZ_SECONDS ?= 30
 
@@ -42,6 +46,21 @@ run: build
 
 bench: build
 	bash scripts/run-bench.sh build/default
+
+# A build that is already there is only brought up to date, so that `sudo make install` after
+# `make` leaves no files owned by root in it; the install manifest goes back to its owner.
+install:
+	@[ -f build/default/build.ninja ] || $(MAKE) build
+	cmake --build build/default
+	DESTDIR="$(DESTDIR)" cmake --install build/default --prefix "$(PREFIX)"
+	@[ "$$(id -u)" != 0 ] || chown --reference=build/default build/default/install_manifest.txt
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" bash scripts/uninstall.sh build/default "$(PREFIX)"
+
+package: build
+	cd build/default && cpack
+	@ls build/default/trommelquirl_*.deb
 
 clean:
 	rm -rf build

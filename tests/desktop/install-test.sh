@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR, as `make install` and the package do, and checks
+# what a user gets: exactly the files listed in EXPECTED, nothing of the tests or benchmarks;
+# both programs start from there; the manual pages render without a warning and document
+# every command the installed CLI lists; the bash completion completes. Exits 77 (skipped)
+# when groff is missing.
+# Usage: install-test.sh BUILD_DIR EXPECTED VERSION
+set -euo pipefail
+build=$1
+expected=$2
+version=$3
+
+command -v groff >/dev/null || { echo "skipped: groff is not installed"; exit 77; }
+work=$(mktemp -d)
+program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+root="$work/root"
+DESTDIR="$root" cmake --install "$build" --prefix /usr >"$work/install.log"
+(cd "$root/usr" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/installed"
+sort "$expected" >"$work/expected"
+diff -u "$work/expected" "$work/installed" || fail "the installed files are not the expected ones"
+[ -x "$root/usr/bin/trommelquirl" ] && [ -x "$root/usr/bin/trommelquirl-cli" ] || fail "a program is not executable"
+
+cli="$root/usr/bin/trommelquirl-cli"
+[ "$("$cli" --version)" = "trommelquirl-cli $version" ] || fail "--version says: $("$cli" --version)"
+[ "$("$cli" -V)" = "trommelquirl-cli $version" ] || fail "-V says: $("$cli" -V)"
+"$cli" explain 152 | tr -d '\r' | head -n 1 | grep -qx 'Oben rechts,' || fail "explain 152 says: $("$cli" explain 152)"
+
+# The desktop program starts from its installed place and keeps running until it is ended.
+HOME="$work/home" XDG_DATA_HOME="" QT_QPA_PLATFORM=offscreen "$root/usr/bin/trommelquirl" >"$work/program.log" 2>&1 &
+program_pid=$!
+sleep 2
+kill -0 "$program_pid" 2>/dev/null || fail "the installed program did not keep running: $(cat "$work/program.log")"
+
+man_dir="$root/usr/share/man"
+for page in "$man_dir/man1/trommelquirl-cli.1" "$man_dir/man6/trommelquirl.6"; do
+  warnings=$(groff -man -Tutf8 -ww -z "$page" 2>&1)
+  [ -z "$warnings" ] || fail "$page: $warnings"
+  if command -v man >/dev/null; then
+    MANWIDTH=80 man -l "$page" 2>"$work/man.err" | grep -q '^NAME' || fail "man -l $page shows no NAME section"
+    [ ! -s "$work/man.err" ] || fail "man -l $page: $(cat "$work/man.err")"
+  fi
+done
+commands=$("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z-]*\) .*/\1/p')
+[ -n "$commands" ] || fail "the installed CLI lists no commands"
+for command in $commands; do
+  grep -qx ".SS $command" "$man_dir/man1/trommelquirl-cli.1" || fail "the manual page has no section for $command"
+done
+
+# Completion as bash runs it: the words so far in COMP_WORDS, the candidates in COMPREPLY.
+complete_words() {
+  bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _trommelquirl_cli; echo "${COMPREPLY[*]}"' \
+    completion "$root/usr/share/bash-completion/completions/trommelquirl-cli" trommelquirl-cli "$@"
+}
+[ "$(complete_words s)" = "solve scramble" ] || fail "completing 's' gives: $(complete_words s)"
+[ "$(complete_words solve --)" = "--db --max-trials --stats --help" ] || fail "completing 'solve --' gives: $(complete_words solve --)"
+mkdir -p "$work/files" && touch "$work/files/Loesungen.txt"
+[ "$(complete_words verify "$work/files/L")" = "$work/files/Loesungen.txt" ] || fail "verify does not complete file names"
+[ "$(complete_words solve --db "$work/files/L")" = "$work/files/Loesungen.txt" ] || fail "--db does not complete file names"
+[ -z "$(complete_words solve --max-trials "")" ] || fail "--max-trials offers completions"
+echo "passed"
