@@ -25,14 +25,20 @@ std::string HomeDirectory() {
   const passwd* account = ::getpwuid(::getuid());
   return account != nullptr && account->pw_dir != nullptr ? std::string(account->pw_dir) : std::string();
 }
+
+// The program's folder in a base directory: the variable's value when it is an absolute path
+// (a relative one is invalid and ignored, as the base directory rules say), else the default
+// under the home directory.
+std::string ProgramDirectoryIn(const char* variable, const char* underHome) {
+  const std::string base = Environment(variable);
+  if (!base.empty() && base.front() == '/') return base + "/" + ProgramFolder;
+  return HomeDirectory() + underHome + ProgramFolder;
+}
 }  // namespace
 
-// A relative XDG_DATA_HOME is invalid and ignored, as the base directory rules say.
-std::string DataDirectoryPath() {
-  const std::string dataHome = Environment("XDG_DATA_HOME");
-  if (!dataHome.empty() && dataHome.front() == '/') return dataHome + "/" + ProgramFolder;
-  return HomeDirectory() + "/.local/share/" + ProgramFolder;
-}
+std::string DataDirectoryPath() { return ProgramDirectoryIn("XDG_DATA_HOME", "/.local/share/"); }
+
+std::string CacheDirectoryPath() { return ProgramDirectoryIn("XDG_CACHE_HOME", "/.cache/"); }
 
 bool EnsureDataDirectory(const std::string& path) {
   if (path.empty()) return false;

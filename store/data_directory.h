@@ -1,4 +1,5 @@
-// Where the program keeps its files: $XDG_DATA_HOME/trommelquirl, or ~/.local/share/trommelquirl.
+// Where the program keeps its files: $XDG_DATA_HOME/trommelquirl, or ~/.local/share/trommelquirl;
+// and what it can build again: $XDG_CACHE_HOME/trommelquirl, or ~/.cache/trommelquirl.
 #pragma once
 
 #include <string>
@@ -7,6 +8,8 @@ namespace tq {
 
 // The data directory's path, from the environment; does not create it.
 std::string DataDirectoryPath();
+// The cache directory's path, from the environment; does not create it.
+std::string CacheDirectoryPath();
 // Creates the data directory (and its parents) when missing. Returns true when it exists afterwards.
 bool EnsureDataDirectory(const std::string& path);
 

@@ -47,6 +47,19 @@ TEST(DataDirectoryPath, FollowsAnAbsoluteXdgDataHomeElseHome) {
   }
 }
 
+TEST(CacheDirectoryPath, FollowsAnAbsoluteXdgCacheHomeElseHome) {
+  ScopedVariable home("HOME", "/home/anna");
+  ScopedVariable data("XDG_DATA_HOME", "/data/anna");
+  {
+    ScopedVariable cache("XDG_CACHE_HOME", "/cache/anna");
+    EXPECT_EQ(CacheDirectoryPath(), "/cache/anna/trommelquirl");
+  }
+  for (const char* ignored : {"relative/place", "", static_cast<const char*>(nullptr)}) {
+    ScopedVariable cache("XDG_CACHE_HOME", ignored);
+    EXPECT_EQ(CacheDirectoryPath(), "/home/anna/.cache/trommelquirl");
+  }
+}
+
 TEST(EnsureDataDirectory, CreatesMissingParentsAndReportsABlockedPath) {
   TempDirectory dir;
   const std::string deep = dir.File("a/b/trommelquirl");
