@@ -10,8 +10,8 @@
 namespace tq::cli {
 
 std::span<const CommandInfo* const> AllCommands() {
-  static const std::array<const CommandInfo*, 5> commands = {&SolveCommand(), &ScrambleCommand(), &ApplyCommand(),
-                                                             &VerifyCommand(), &ExplainCommand()};
+  static const std::array<const CommandInfo*, 6> commands = {&SolveCommand(),   &OptimalCommand(), &ScrambleCommand(),
+                                                             &ApplyCommand(),   &VerifyCommand(),  &ExplainCommand()};
   return commands;
 }
 
@@ -51,7 +51,7 @@ int ShowCommandHelp(Console& console, const CommandInfo& command) {
 std::string ArgumentCountProblem(const CommandInfo& command, const ParsedArguments& parsed) {
   const size_t given = parsed.Positionals.size();
   if (given < command.RequiredArguments) return "missing " + std::string(command.Arguments[given]);
-  if (given > command.Arguments.size()) return "unexpected argument '" + parsed.Positionals[command.Arguments.size()] + "'";
+  if (given > command.Arguments.size() && !command.LastRepeats) return "unexpected argument '" + parsed.Positionals[command.Arguments.size()] + "'";
   return "";
 }
 

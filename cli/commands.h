@@ -21,6 +21,7 @@ struct CommandInfo {
   std::span<const std::string_view> Arguments;  // names of the positional arguments, in order
   size_t RequiredArguments;                     // the first this many must be given
   int (*Run)(Console& console, const ParsedArguments& args);
+  bool LastRepeats = false;  // the last argument may be given any number of times
 };
 
 // What a LAYOUT argument is, for the program's help and its manual page.
@@ -37,5 +38,6 @@ const CommandInfo& ScrambleCommand();
 const CommandInfo& ApplyCommand();
 const CommandInfo& VerifyCommand();
 const CommandInfo& ExplainCommand();
+const CommandInfo& OptimalCommand();
 
 }  // namespace tq::cli

@@ -1,6 +1,7 @@
 // Where a command writes, its exit statuses, and the two ways it refuses input.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string_view>
 
@@ -9,6 +10,8 @@ namespace tq::cli {
 struct Console {
   std::ostream& Out;
   std::ostream& Err;
+  std::istream& In;
+  bool ErrIsTerminal = false;  // progress lines go to standard error only when someone watches
 };
 
 inline constexpr int ExitOk = 0;

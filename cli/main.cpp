@@ -1,4 +1,6 @@
 // trommelquirl-cli: the puzzle, its search and its solutions file from a terminal.
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 #include <string>
@@ -13,7 +15,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   tq::cli::CheckedOutput output(1);
   std::ostream out(&output);
-  tq::cli::Console console{out, std::cerr};
+  tq::cli::Console console{out, std::cerr, std::cin, ::isatty(STDERR_FILENO) == 1};
   const int status = tq::cli::RunCommandLine(console, args);
   out.flush();
   if (output.Finish()) return status;

@@ -24,10 +24,11 @@ std::vector<char*> ArgvOf(std::vector<std::string>& words) {
 }
 
 // An empty outPath leaves the child without a standard output.
-pid_t Spawn(std::vector<std::string> words, const std::string& outPath, const std::string& errPath) {
+pid_t Spawn(std::vector<std::string> words, const std::string& outPath, const std::string& errPath,
+            const std::string& inPath = "/dev/null") {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
   if (outPath.empty()) {
     posix_spawn_file_actions_addclose(&actions, 1);
   } else {
@@ -87,6 +88,16 @@ CliRun RunCliWithOutput(const std::vector<std::string>& args, const std::string&
   CliRun run;
   run.Status = WaitForExit(Spawn(CommandOf(args), outPath, errPath));
   run.Err = ReadWholeFile(errPath);
+  return run;
+}
+
+CliRun RunCliWithInput(const std::vector<std::string>& args, const std::string& input) {
+  const TempDirectory scratch;
+  WriteWholeFile(scratch / "in", input);
+  CliRun run;
+  run.Status = WaitForExit(Spawn(CommandOf(args), scratch / "out", scratch / "err", scratch / "in"));
+  run.Out = ReadWholeFile(scratch / "out");
+  run.Err = ReadWholeFile(scratch / "err");
   return run;
 }
 

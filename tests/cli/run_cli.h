@@ -17,6 +17,8 @@ struct CliRun {
 
 // Runs the binary with these arguments (no shell involved), standard input empty.
 CliRun RunCli(const std::vector<std::string>& args);
+// The same with `input` on standard input.
+CliRun RunCliWithInput(const std::vector<std::string>& args, const std::string& input);
 // The same with standard output going to outPath (such as /dev/full), or closed when empty;
 // CliRun::Out stays empty.
 CliRun RunCliWithOutput(const std::vector<std::string>& args, const std::string& outPath);

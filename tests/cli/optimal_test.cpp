@@ -1,0 +1,123 @@
+// trommelquirl-cli optimal as a child process: shortest answers in order, from the arguments and
+// from standard input, refusals, statistics and the solutions file. The solver's table is the
+// one the test run's set-up step built into the build tree.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "model/field.h"
+#include "model/moves.h"
+#include "solver/notation.h"
+#include "tests/cli/run_cli.h"
+
+namespace tq::cli::test {
+namespace {
+
+const std::string Start = "30000 111132222 444435555 ";
+// One turn of the upper half to the left: one move. Two to the left: two moves.
+const std::string OneLeft = "31100 221134422 554430055 ";
+const std::string TwoLeft = "32200 441135522 004431155 ";
+// 2,000 random moves from the start; its shortest solution has 31 moves.
+const std::string Deep = "42341 003112535 051244052 ";
+const std::string DeepTyped = "42341_003112535_051244052_";
+
+bool Solves(const std::string& layout, const std::string& solution) {
+  LayoutToField(layout);
+  int32_t slide = ReadSlideState();
+  ApplySolution(solution, slide);
+  return IsSolved() == 5;
+}
+
+class CliOptimal : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("XDG_CACHE_HOME", TQ_OPTIMAL_CACHE_HOME, 1); }
+};
+
+TEST_F(CliOptimal, AnswersEachLayoutInOrderWithAShortestSolution) {
+  const CliRun run = RunCli({"optimal", DeepTyped, Start, OneLeft, TwoLeft});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Err, "");
+  const std::vector<std::string> lines = LinesOf(run.Out);
+  ASSERT_EQ(lines.size(), 4u) << run.Out;
+  EXPECT_EQ(lines[0].size(), 31u);
+  EXPECT_TRUE(Solves(Deep, lines[0])) << lines[0];
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "1");
+  EXPECT_EQ(lines[3].size(), 2u);
+  EXPECT_TRUE(Solves(TwoLeft, lines[3])) << lines[3];
+
+  const CliRun fast = RunCli({"optimal", "--fast", DeepTyped});
+  EXPECT_EQ(fast.Status, 0);
+  const std::vector<std::string> quick = LinesOf(fast.Out);
+  ASSERT_EQ(quick.size(), 1u);
+  EXPECT_GE(quick[0].size(), 31u);
+  EXPECT_TRUE(Solves(Deep, quick[0])) << quick[0];
+}
+
+TEST_F(CliOptimal, AnswersLayoutsFromStandardInputAsTheyCome) {
+  // A trailing space is the last empty slot; a CR before the LF ends the line with it.
+  const CliRun run = RunCliWithInput({"optimal", "-"}, OneLeft + "\n" + "30000_111132222_444435555_\r\n" + Deep + "\n");
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(run.Err, "");
+  const std::vector<std::string> lines = LinesOf(run.Out);
+  ASSERT_EQ(lines.size(), 3u) << run.Out;
+  EXPECT_EQ(lines[0], "1");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_TRUE(Solves(Deep, lines[2]));
+  EXPECT_EQ(RunCliWithInput({"optimal", "-"}, "").Out, "");
+}
+
+TEST_F(CliOptimal, RefusesABadLayoutWithItsLineNumber) {
+  const CliRun arguments = RunCli({"optimal", OneLeft, "3000"});
+  EXPECT_EQ(arguments.Status, 2);
+  EXPECT_EQ(arguments.Out, "");  // every argument is checked before the first search
+  EXPECT_EQ(arguments.Err, "trommelquirl-cli: layout has 4 characters, needs 26\n");
+
+  const CliRun input = RunCliWithInput({"optimal", "-"}, OneLeft + "\n" + OneLeft.substr(0, 25) + "\n" + OneLeft + "\n");
+  EXPECT_EQ(input.Status, 2);
+  EXPECT_EQ(input.Out, "1\n");
+  EXPECT_EQ(input.Err, "trommelquirl-cli: line 2: layout has 25 characters, needs 26\n");
+
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"optimal"}, {"optimal", "-", OneLeft}, {"optimal", "--quick", OneLeft}}) {
+    const CliRun refused = RunCli(args);
+    EXPECT_EQ(refused.Status, 2) << args.back();
+    EXPECT_EQ(refused.Out, "");
+    EXPECT_NE(refused.Err.find("usage: trommelquirl-cli optimal [--fast] [--db FILE] [--stats] LAYOUT..."), std::string::npos);
+  }
+}
+
+TEST_F(CliOptimal, WritesOneStatisticsLinePerLayout) {
+  const CliRun run = RunCli({"optimal", "--stats", Start, TwoLeft});
+  EXPECT_EQ(run.Status, 0);
+  const std::vector<std::string> lines = LinesOf(run.Err);
+  ASSERT_EQ(lines.size(), 2u) << run.Err;
+  EXPECT_TRUE(std::regex_match(lines[0], std::regex("Length: 0 Nodes: [0-9]+ Time: [0-9]+ ms"))) << lines[0];
+  EXPECT_TRUE(std::regex_match(lines[1], std::regex("Length: 2 Nodes: [1-9][0-9]* Time: [0-9]+ ms"))) << lines[1];
+}
+
+TEST_F(CliOptimal, StoresEachSolutionForTheProgramToAnswerAtOnce) {
+  const TempDirectory scratch;
+  const std::string file = scratch / "Loesungen.txt";
+  const CliRun run = RunCli({"optimal", "--db", file, Deep, Start, OneLeft});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  const std::vector<std::string> answers = LinesOf(run.Out);
+  ASSERT_EQ(answers.size(), 3u);
+  const std::string stored = Deep + answers[0] + "\r\n" + OneLeft + "1\r\n";  // no entry for the solved start
+  EXPECT_EQ(ReadWholeFile(file), stored);
+
+  const CliRun solve = RunCli({"solve", "--db", file, Deep});
+  const std::vector<std::string> lines = LinesOf(solve.Out);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "Saved Field...");
+  EXPECT_EQ(lines.back(), answers[0]);
+
+  // A layout the file answers as briefly already gets no second entry.
+  EXPECT_EQ(RunCli({"optimal", "--db", file, OneLeft, Deep}).Status, 0);
+  EXPECT_EQ(ReadWholeFile(file), stored);
+}
+
+}  // namespace
+}  // namespace tq::cli::test
