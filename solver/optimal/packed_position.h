@@ -89,6 +89,18 @@ struct TableView {
     }
   }
 
+  // The estimate (the largest lookup) times 256 plus the sum of all lookups, which orders
+  // positions of one estimate by how far the other pairs still are.
+  int Score(const Indices& indices) const {
+    int largest = 0, sum = 0;
+#pragma GCC unroll 10
+    for (uint32_t index : indices) {
+      largest = std::max<int>(largest, Entries[index]);
+      sum += Entries[index];
+    }
+    return (largest << 8) | sum;
+  }
+
   int Estimate(const Indices& indices) const {
     int largest = 0;
 #pragma GCC unroll 10
