@@ -174,5 +174,24 @@ TEST_F(StoreRules, FoundSolutionIsTheFirstLiveEntryOfAChainThatStartedAfresh) {
   EXPECT_EQ(SolutionAt(3).Layout, "");  // past the end
 }
 
+// Texts past what an entry's own word can count take a longer form; they must behave alike.
+TEST_F(StoreRules, LongLayoutsAndSolutionsKeepTheirTextsThroughStoresShorteningAndTheFile) {
+  const std::string longLayout(300, '4');
+  const std::string longSolution(70000, '5');
+  StoreSolution(a, longSolution);
+  StoreSolution(longLayout, "12");
+  StoreSolution(b, std::string(65535, '1'));
+  EXPECT_EQ(LookupSolution(a), longSolution);
+  EXPECT_EQ(LookupSolution(longLayout), "12");
+  StoreSolution(a, std::string(65534, '3'));  // shorter: in place, the long form stays
+  StoreSolution(longLayout, "1");
+  EXPECT_EQ(ListedEntries(), (Pairs{{a, std::string(65534, '3')}, {longLayout, "1"}, {b, std::string(65535, '1')}}));
+  const std::string bytes = SolutionsToBytes();
+  LoadSolutionsFromBytes(bytes);
+  EXPECT_EQ(SolutionsToBytes(), bytes);
+  // Read back from the file, a long line is cut after 26 characters like any other.
+  EXPECT_EQ(LookupSolution(longLayout.substr(0, 26)), std::string(274, '4') + "1");
+}
+
 }  // namespace
 }  // namespace tq
