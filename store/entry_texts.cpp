@@ -56,8 +56,13 @@ void EntryTexts::Reserve(size_t entries, size_t textBytes) {
   arena_.reserve(textBytes);
 }
 
+// A list loaded anew reuses the memory: warm pages cost far less than fresh ones.
 void EntryTexts::Clear() {
-  // Gives the memory back: a list loaded anew may be much smaller.
+  words_.clear();
+  arena_.clear();
+}
+
+void EntryTexts::Release() {
   std::vector<uint64_t>().swap(words_);
   std::vector<char>().swap(arena_);
 }

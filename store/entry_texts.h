@@ -45,7 +45,10 @@ class EntryTexts {
   void Shorten(uint32_t entry, std::string_view shorter);
   // Room for this many entries and text bytes, so that a load allocates once.
   void Reserve(size_t entries, size_t textBytes);
+  // Empties the texts and keeps their memory for the next load.
   void Clear();
+  // Empties the texts and gives their memory back.
+  void Release();
   // Memory held, for the measurements of what an entry costs.
   size_t HeldBytes() const { return words_.capacity() * sizeof(uint64_t) + arena_.capacity(); }
 

@@ -137,7 +137,60 @@ bool IsTempNameOf(std::string_view name, std::string_view target) {
 }
 }  // namespace
 
-uint64_t HashFileBytes(std::string_view bytes) { return HashLayout(bytes); }
+// Chunk by chunk, so that a file can be hashed while it is read a chunk at a time.
+uint64_t HashFileBytes(std::string_view bytes) {
+  FileHasher hasher;
+  for (size_t at = 0; at < bytes.size(); at += FileHasher::Chunk) hasher.Add(bytes.substr(at, FileHasher::Chunk));
+  return hasher.Hash();
+}
+
+void FileHasher::Add(std::string_view chunk) {
+  hash_ = layout_hash::Fold(hash_ ^ layout_hash::Secret[0], HashLayout(chunk) ^ layout_hash::Secret[1]);
+}
+
+int32_t StampRegularFile(const std::string& path, FileStamp& stamp, std::string& problem) {
+  stamp = FileStamp{};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return 0;
+    problem = Reason(errno);
+    return -1;
+  }
+  struct stat info {};
+  std::string chunk(FileHasher::Chunk, '\0');
+  FileHasher hasher;
+  int32_t result = -1;
+  if (::fstat(fd, &info) != 0) {
+    problem = Reason(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    problem = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "Not a regular file";
+  } else {
+    for (;;) {
+      // Whole chunks, as HashFileBytes cuts them, whatever read gives at a time.
+      size_t used = 0;
+      ssize_t got = 0;
+      while (used < chunk.size() && (got = ::read(fd, chunk.data() + used, chunk.size() - used)) != 0) {
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) break;
+        used += static_cast<size_t>(got);
+      }
+      if (got < 0) {
+        problem = Reason(errno);
+        break;
+      }
+      if (used > 0) hasher.Add(std::string_view(chunk).substr(0, used));
+      if (used < chunk.size()) {
+        result = 1;
+        break;
+      }
+    }
+  }
+  if (result == 1 && ::fstat(fd, &info) == 0) {
+    stamp = FileStamp{true, static_cast<uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec, hasher.Hash()};
+  }
+  ::close(fd);
+  return result;
+}
 
 std::string DirectoryOf(const std::string& path) {
   const size_t slash = path.find_last_of('/');

@@ -59,4 +59,20 @@ std::string DirectoryOf(const std::string& path);
 // A stamp's hash of some bytes.
 uint64_t HashFileBytes(std::string_view bytes);
 
+// The same hash made a chunk at a time: every chunk but the last must be Chunk bytes long.
+class FileHasher {
+ public:
+  static constexpr size_t Chunk = size_t{1} << 20;
+  void Add(std::string_view chunk);
+  uint64_t Hash() const { return hash_; }
+
+ private:
+  uint64_t hash_ = 0;
+};
+
+// The stamp of the file at path without keeping its bytes, read a chunk at a time as
+// ReadRegularFile would read it (without blocking, a regular file only). Returns 1, 0 when
+// there is no such file (stamp then says so), or -1 (problem says why).
+int32_t StampRegularFile(const std::string& path, FileStamp& stamp, std::string& problem);
+
 }  // namespace tq

@@ -96,10 +96,12 @@ int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table)
   // Under the lock no save of ours is under way: any file of our naming is a killed one's.
   RemoveLeftovers(target);
   if (base_ != Base::Own) {
-    std::string current;
+    // Most saves find the file as it was loaded: that is told without keeping its bytes.
     FileStamp stamp;
-    if (ReadRegularFile(target, current, &stamp, problem_) < 0) return 0;
+    if (StampRegularFile(target, stamp, problem_) < 0) return 0;
     if (base_ == Base::Unread || stamp != loaded_) {
+      std::string current;
+      if (ReadRegularFile(target, current, &stamp, problem_) < 0) return 0;
       table.LoadBytes(current);
       Replay(table);
       // The table now holds the file as it is plus this run's stores: if the write below

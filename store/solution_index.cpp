@@ -42,11 +42,18 @@ uint32_t SolutionIndex::ProbedHead(const EntryTexts& texts, std::string_view lay
   return slot == NotFound ? NoEntry : heads_[slot];
 }
 
+void SolutionIndex::Release() {
+  Clear();
+  tags_.shrink_to_fit();
+  heads_.shrink_to_fit();
+  filter_.shrink_to_fit();
+}
+
 void SolutionIndex::Clear() {
   ++changes_;
-  tags_ = {};
-  heads_ = {};
-  filter_ = {};
+  tags_.clear();
+  heads_.clear();
+  filter_.clear();
   links_ = {};
   filterShift_ = 63;
   keys_ = 0;
@@ -114,8 +121,12 @@ void SolutionIndex::Insert(const EntryTexts& texts, std::string_view layout, uin
 // Makes `slots` slots and a filter for keys layouts; the chains stay as they are, only their
 // slots move.
 void SolutionIndex::Resize(const EntryTexts& texts, size_t slots, size_t keys) {
-  const std::vector<uint8_t> oldTags = std::move(tags_);
-  const std::vector<uint32_t> oldHeads = std::move(heads_);
+  std::vector<uint8_t> oldTags;
+  std::vector<uint32_t> oldHeads;
+  if (keys_ != 0) {  // otherwise the old slots are empty, and their memory serves again
+    oldTags = std::move(tags_);
+    oldHeads = std::move(heads_);
+  }
   tags_.assign(slots, FreeTag);
   heads_.assign(slots, NoEntry);
   filter_.assign(FilterWordsFor(keys), 0);

@@ -24,7 +24,9 @@ inline constexpr uint32_t NoEntry = 0xFFFFFFFFu;
 // Not synchronised: one thread at a time may change it; readers may share an unchanging one.
 class SolutionIndex {
  public:
+  // Empties the index; Clear keeps the memory for the next Build, Release gives it back.
   void Clear();
+  void Release();
   // Indexes every entry of the texts with a non-empty solution.
   void Build(const EntryTexts& texts);
   // Adds entry (the last one of the texts, with a non-empty solution) to its layout's chain.

@@ -24,6 +24,11 @@ void SolutionTable::Clear() {
   index_.Clear();
 }
 
+void SolutionTable::Release() {
+  texts_.Release();
+  index_.Release();
+}
+
 void SolutionTable::LoadBytes(std::string_view bytes) {
   Clear();
   // Counted first, so that the texts are allocated once and hold no room to spare.

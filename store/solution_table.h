@@ -23,7 +23,9 @@ class SolutionTable {
   std::string_view LayoutAt(size_t index) const;
   std::string_view SolutionAt(size_t index) const;
 
+  // Empties the list; Clear keeps its memory for the next load, Release gives it back.
   void Clear();
+  void Release();
   // Empties the list and reads bytes as the content of a solutions file, one entry per line:
   // the first 26 bytes of a line are the layout, the rest the solution.
   void LoadBytes(std::string_view bytes);

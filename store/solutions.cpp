@@ -21,7 +21,7 @@ SolutionEntry SolutionAt(size_t index) {
 
 void ClearSolutions() {
   ListFile.Detach();
-  SolutionList.Clear();
+  SolutionList.Release();
 }
 
 int32_t LoadSolutionsFromBytes(std::string_view bytes) {

@@ -52,7 +52,8 @@ std::string_view FindSolution(std::string_view layout);
 SolutionFilter CurrentSolutionFilter();
 // Keys the filter by `key` from now on (nullptr: by HashLayout again), filling it anew.
 void KeySolutionFilter(LayoutKey key);
-// Empties the list (for tests and tools); it then counts as the caller's own.
+// Empties the list and gives its memory back (for tests and tools); the list then counts as
+// the caller's own.
 void ClearSolutions();
 // Memory the list holds, for measuring what an entry costs.
 size_t SolutionsHeldBytes();

@@ -112,6 +112,20 @@ TEST_F(SharedFileTest, ALinkToAFileNotYetThereIsFollowedAndKept) {
   EXPECT_EQ(ReadWholeFile(dir.File("real/Loesungen.txt")), a + "1\r\n");
 }
 
+TEST_F(SharedFileTest, AStampTakenWithoutKeepingTheBytesIsTheStampOfTheBytesRead) {
+  for (const size_t size : {size_t{0}, size_t{1} << 20, (size_t{5} << 19) + 7}) {
+    std::string bytes(size, '1');
+    for (size_t i = 0; i < size; i += 4099) bytes[i] = static_cast<char>('0' + i % 7);
+    WriteWholeFile(path, bytes);
+    std::string read, problem;
+    FileStamp kept, streamed;
+    ASSERT_EQ(ReadRegularFile(path, read, &kept, problem), 1);
+    ASSERT_EQ(StampRegularFile(path, streamed, problem), 1);
+    EXPECT_EQ(streamed, kept) << size;
+    EXPECT_EQ(kept.Hash, HashFileBytes(bytes));
+  }
+}
+
 TEST_F(SharedFileTest, ASaveWaitsForTheLockAndGivesUpOnAHolderThatHangs) {
   WriteWholeFile(path, a + "1\r\n");
   Writer writer;
