@@ -15,7 +15,7 @@ optimal::BuildProgressCall ProgressLine(Console& console) {
   if (!console.ErrIsTerminal) return {};
   return [&console](const optimal::BuildProgress& progress) {
     const auto percent = static_cast<int>(100 * progress.Filled / progress.Total);
-    console.Err << "\rBuilding the solver's table, once: " << percent << "%" << (percent == 100 ? "\n" : "") << std::flush;
+    console.Err << "\rBuilding the solver's table: " << percent << "%" << (percent == 100 ? "\n" : "") << std::flush;
   };
 }
 
