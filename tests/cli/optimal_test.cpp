@@ -70,16 +70,19 @@ TEST_F(CliOptimal, AnswersLayoutsFromStandardInputAsTheyCome) {
   EXPECT_EQ(RunCliWithInput({"optimal", "-"}, "").Out, "");
 }
 
-TEST_F(CliOptimal, RefusesABadLayoutWithItsLineNumber) {
-  const CliRun arguments = RunCli({"optimal", OneLeft, "3000"});
-  EXPECT_EQ(arguments.Status, 2);
-  EXPECT_EQ(arguments.Out, "");  // every argument is checked before the first search
-  EXPECT_EQ(arguments.Err, "trommelquirl-cli: layout has 4 characters, needs 26\n");
-
+TEST_F(CliOptimal, RefusesABadLineOfStandardInputWithItsNumber) {
   const CliRun input = RunCliWithInput({"optimal", "-"}, OneLeft + "\n" + OneLeft.substr(0, 25) + "\n" + OneLeft + "\n");
   EXPECT_EQ(input.Status, 2);
-  EXPECT_EQ(input.Out, "1\n");
+  EXPECT_EQ(input.Out, "1\n");  // the lines before it are answered
   EXPECT_EQ(input.Err, "trommelquirl-cli: line 2: layout has 25 characters, needs 26\n");
+}
+
+// Refused before the table is loaded, so these need none.
+TEST(CliOptimalArguments, AreAllCheckedBeforeTheFirstSearch) {
+  const CliRun arguments = RunCli({"optimal", OneLeft, "3000"});
+  EXPECT_EQ(arguments.Status, 2);
+  EXPECT_EQ(arguments.Out, "");
+  EXPECT_EQ(arguments.Err, "trommelquirl-cli: layout has 4 characters, needs 26\n");
 
   for (const std::vector<std::string>& args : {std::vector<std::string>{"optimal"}, {"optimal", "-", OneLeft}, {"optimal", "--quick", OneLeft}}) {
     const CliRun refused = RunCli(args);
