@@ -17,6 +17,8 @@ namespace tq::optimal {
 namespace {
 
 constexpr char Mark[8] = {'T', 'Q', 'T', 'A', 'B', 'L', 'E', '\n'};
+// Raise it with any change to what an entry means or where it stands (the placements, the
+// symmetries, the numbering of the sets): a file of another version is built again.
 constexpr uint32_t FormatVersion = 1;
 constexpr size_t HeaderBytes = 32;
 
