@@ -10,11 +10,8 @@
 #include <cstring>
 #include <string_view>
 
-#if defined(__SSSE3__)
-#include <immintrin.h>
-#endif
-
 #include "model/field.h"
+#include "solver/byte_shuffle.h"
 #include "store/layout_hash.h"
 
 namespace tq {
@@ -38,7 +35,7 @@ constexpr std::array<int8_t, SlotCount> SlotByte = [] {
 }();
 
 // new[byte] = old[Source[byte]], or 0 where negative.
-using ByteMapping = std::array<int8_t, 32>;
+using ByteMapping = ByteSource;
 
 // A position's four words hashed as the store hashes a 32-byte key.
 inline uint64_t HashWords(uint64_t w0, uint64_t w1, uint64_t w2, uint64_t w3) {
@@ -54,21 +51,9 @@ inline uint64_t HashWords(uint64_t w0, uint64_t w1, uint64_t w2, uint64_t w3) {
 
 class PackedField {
  public:
-  struct Shuffle {
-    __m128i LoFromLo, LoFromHi, HiFromLo, HiFromHi;
-  };
+  using Shuffle = ByteShuffle;
 
-  static Shuffle MakeShuffle(const ByteMapping& mapping) {
-    alignas(16) int8_t t[4][16];
-    std::memset(t, 0x80, sizeof t);  // a shuffle index with the top bit set gives 0
-    for (int out = 0; out < 32; ++out) {
-      const int src = mapping[out];
-      if (src < 0) continue;
-      t[(out < 16 ? 0 : 2) + (src < 16 ? 0 : 1)][out & 15] = static_cast<int8_t>(src & 15);
-    }
-    auto load = [&](int k) { return _mm_load_si128(reinterpret_cast<const __m128i*>(t[k])); };
-    return {load(0), load(1), load(2), load(3)};
-  }
+  static Shuffle MakeShuffle(const ByteMapping& mapping) { return MakeByteShuffle(mapping); }
 
   // Bytes in layout order, each a layout character less 0x20.
   void LoadBytes(const char* bytes32) {
@@ -82,12 +67,7 @@ class PackedField {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(chars32 + 16), _mm_add_epi8(hi_, space));
   }
 
-  void Apply(const Shuffle& s) {
-    const __m128i lo = _mm_or_si128(_mm_shuffle_epi8(lo_, s.LoFromLo), _mm_shuffle_epi8(hi_, s.LoFromHi));
-    const __m128i hi = _mm_or_si128(_mm_shuffle_epi8(lo_, s.HiFromLo), _mm_shuffle_epi8(hi_, s.HiFromHi));
-    lo_ = lo;
-    hi_ = hi;
-  }
+  void Apply(const Shuffle& s) { ShuffleBytes(s, lo_, hi_); }
 
   // The position's key for the solutions filter, made in a few instructions since every
   // walk needs one: a checksum of its four words, spread over 64 bits by one product. 32
@@ -126,22 +106,16 @@ class PackedField {
 // Portable stand-in: the same operations on a plain byte array.
 class PackedField {
  public:
-  struct Shuffle {
-    ByteMapping Mapping;
-  };
+  using Shuffle = ByteShuffle;
 
-  static Shuffle MakeShuffle(const ByteMapping& mapping) { return {mapping}; }
+  static Shuffle MakeShuffle(const ByteMapping& mapping) { return MakeByteShuffle(mapping); }
 
   void LoadBytes(const char* bytes32) { std::memcpy(bytes_.data(), bytes32, 32); }
   void StoreCharacters(char* chars32) const {
     for (int b = 0; b < 32; ++b) chars32[b] = static_cast<char>(bytes_[b] + ' ');
   }
 
-  void Apply(const Shuffle& s) {
-    std::array<char, 32> next;
-    for (int b = 0; b < 32; ++b) next[b] = s.Mapping[b] < 0 ? 0 : bytes_[s.Mapping[b]];
-    bytes_ = next;
-  }
+  void Apply(const Shuffle& s) { ShuffleBytes(s, bytes_); }
 
   uint64_t Key() const {
     uint64_t w[4];

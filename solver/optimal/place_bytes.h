@@ -4,33 +4,12 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
-#if defined(__SSSE3__)
-#include <immintrin.h>
-#endif
+#include "solver/byte_shuffle.h"
 
 namespace tq::optimal {
 
-// Output byte i takes input byte Source[i], or 0 where Source[i] is negative.
-using ByteSource = std::array<int8_t, 32>;
-
 #if defined(__SSSE3__)
-
-struct ByteShuffle {
-  __m128i LowFromLow, LowFromHigh, HighFromLow, HighFromHigh;
-};
-
-inline ByteShuffle MakeByteShuffle(const ByteSource& source) {
-  alignas(16) int8_t control[4][16];
-  std::memset(control, 0x80, sizeof control);  // a control byte with its top bit set gives 0
-  for (int out = 0; out < 32; ++out) {
-    const int from = source[out];
-    if (from >= 0) control[(out < 16 ? 0 : 2) + (from < 16 ? 0 : 1)][out & 15] = static_cast<int8_t>(from & 15);
-  }
-  const auto load = [&](int k) { return _mm_load_si128(reinterpret_cast<const __m128i*>(control[k])); };
-  return {load(0), load(1), load(2), load(3)};
-}
 
 class PlaceBytes {
  public:
@@ -42,9 +21,8 @@ class PlaceBytes {
   }
 
   PlaceBytes Shuffled(const ByteShuffle& s) const {
-    PlaceBytes p;
-    p.low_ = _mm_or_si128(_mm_shuffle_epi8(low_, s.LowFromLow), _mm_shuffle_epi8(high_, s.LowFromHigh));
-    p.high_ = _mm_or_si128(_mm_shuffle_epi8(low_, s.HighFromLow), _mm_shuffle_epi8(high_, s.HighFromHigh));
+    PlaceBytes p = *this;
+    ShuffleBytes(s, p.low_, p.high_);
     return p;
   }
 
@@ -63,12 +41,6 @@ class PlaceBytes {
 #else
 
 // Portable stand-in: the same operations a byte at a time.
-struct ByteShuffle {
-  ByteSource Source;
-};
-
-inline ByteShuffle MakeByteShuffle(const ByteSource& source) { return {source}; }
-
 class PlaceBytes {
  public:
   static PlaceBytes FromArray(const std::array<uint8_t, 32>& bytes) {
@@ -78,8 +50,8 @@ class PlaceBytes {
   }
 
   PlaceBytes Shuffled(const ByteShuffle& s) const {
-    PlaceBytes p;
-    for (int i = 0; i < 32; ++i) p.bytes_[i] = s.Source[i] < 0 ? 0 : bytes_[s.Source[i]];
+    PlaceBytes p = *this;
+    ShuffleBytes(s, p.bytes_);
     return p;
   }
 
