@@ -31,9 +31,8 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-FileStamp StampOf(const struct stat& info, std::string_view bytes) {
-  return FileStamp{true, static_cast<uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
-                   HashFileBytes(bytes)};
+FileStamp StampOf(const struct stat& info, uint64_t hash) {
+  return FileStamp{true, static_cast<uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec, hash};
 }
 
 // Reads to the end of the file; false on a read error, keeping what came before it.
@@ -135,6 +134,57 @@ bool IsTempNameOf(std::string_view name, std::string_view target) {
   }
   return true;
 }
+
+// Opens a regular file for reading, without blocking: opening a pipe for reading would wait
+// for a writer for ever. 1 with `fd` open and `info` filled in; 0 when there is no such file;
+// -1 with the reason when it cannot be opened or is no regular file.
+int32_t OpenRegularFile(const std::string& path, int& fd, struct stat& info, std::string& problem) {
+  fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return 0;
+    problem = Reason(errno);
+    return -1;
+  }
+  if (::fstat(fd, &info) != 0) {
+    problem = Reason(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    problem = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "Not a regular file";
+  } else {
+    return 1;
+  }
+  ::close(fd);
+  fd = -1;
+  return -1;
+}
+
+// Fills `chunk` from the file, short only at the end of the file; the bytes read, or -1.
+ssize_t FillChunk(int fd, std::string& chunk, int& error) {
+  size_t used = 0;
+  while (used < chunk.size()) {
+    const ssize_t got = ::read(fd, chunk.data() + used, chunk.size() - used);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      error = errno;
+      return -1;
+    }
+    if (got == 0) break;
+    used += static_cast<size_t>(got);
+  }
+  return static_cast<ssize_t>(used);
+}
+
+// Hashes the rest of the file in whole chunks, as HashFileBytes cuts them, whatever read gives
+// at a time. False on a read error.
+bool HashWholeFile(int fd, FileHasher& hasher, int& error) {
+  std::string chunk(FileHasher::Chunk, '\0');
+  for (;;) {
+    const ssize_t used = FillChunk(fd, chunk, error);
+    if (used < 0) return false;
+    if (used > 0) hasher.Add(std::string_view(chunk).substr(0, static_cast<size_t>(used)));
+    if (static_cast<size_t>(used) < chunk.size()) return true;
+  }
+}
+
 }  // namespace
 
 // Chunk by chunk, so that a file can be hashed while it is read a chunk at a time.
@@ -150,46 +200,19 @@ void FileHasher::Add(std::string_view chunk) {
 
 int32_t StampRegularFile(const std::string& path, FileStamp& stamp, std::string& problem) {
   stamp = FileStamp{};
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return 0;
-    problem = Reason(errno);
-    return -1;
-  }
+  int fd = -1;
   struct stat info {};
-  std::string chunk(FileHasher::Chunk, '\0');
+  const int32_t opened = OpenRegularFile(path, fd, info, problem);
+  if (opened != 1) return opened;
   FileHasher hasher;
-  int32_t result = -1;
-  if (::fstat(fd, &info) != 0) {
-    problem = Reason(errno);
-  } else if (!S_ISREG(info.st_mode)) {
-    problem = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "Not a regular file";
-  } else {
-    for (;;) {
-      // Whole chunks, as HashFileBytes cuts them, whatever read gives at a time.
-      size_t used = 0;
-      ssize_t got = 0;
-      while (used < chunk.size() && (got = ::read(fd, chunk.data() + used, chunk.size() - used)) != 0) {
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) break;
-        used += static_cast<size_t>(got);
-      }
-      if (got < 0) {
-        problem = Reason(errno);
-        break;
-      }
-      if (used > 0) hasher.Add(std::string_view(chunk).substr(0, used));
-      if (used < chunk.size()) {
-        result = 1;
-        break;
-      }
-    }
-  }
-  if (result == 1 && ::fstat(fd, &info) == 0) {
-    stamp = FileStamp{true, static_cast<uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec, hasher.Hash()};
+  int error = 0;
+  const bool whole = HashWholeFile(fd, hasher, error);
+  if (!whole) problem = Reason(error);
+  if (whole && ::fstat(fd, &info) == 0) {
+    stamp = StampOf(info, hasher.Hash());
   }
   ::close(fd);
-  return result;
+  return whole ? 1 : -1;
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -233,26 +256,15 @@ bool ResolveFileTarget(const std::string& path, std::string& target, std::string
 int32_t ReadRegularFile(const std::string& path, std::string& bytes, FileStamp* stamp, std::string& problem) {
   bytes.clear();
   if (stamp != nullptr) *stamp = FileStamp{};
-  // Without blocking: opening a pipe for reading would wait for a writer for ever.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return 0;
-    problem = Reason(errno);
-    return -1;
-  }
+  int fd = -1;
   struct stat info {};
+  const int32_t opened = OpenRegularFile(path, fd, info, problem);
+  if (opened != 1) return opened;
   int error = 0;
-  bool whole = false;
-  if (::fstat(fd, &info) != 0) {
-    problem = Reason(errno);
-  } else if (!S_ISREG(info.st_mode)) {
-    problem = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "Not a regular file";
-  } else {
-    whole = ReadAll(fd, static_cast<size_t>(info.st_size > 0 ? info.st_size : 0), bytes, error);
-    if (!whole) problem = Reason(error);
-  }
+  const bool whole = ReadAll(fd, static_cast<size_t>(info.st_size > 0 ? info.st_size : 0), bytes, error);
+  if (!whole) problem = Reason(error);
   // A file written while it was read shows it in its time; the stamp then tells another save so.
-  if (whole && stamp != nullptr && ::fstat(fd, &info) == 0) *stamp = StampOf(info, bytes);
+  if (whole && stamp != nullptr && ::fstat(fd, &info) == 0) *stamp = StampOf(info, HashFileBytes(bytes));
   ::close(fd);
   return whole ? 1 : -1;
 }
@@ -271,7 +283,7 @@ int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileSta
   bool done = WriteAll(fd, bytes, error);
   if (done && ::fsync(fd) != 0) done = false, error = errno;
   struct stat info {};
-  if (done && written != nullptr && ::fstat(fd, &info) == 0) *written = StampOf(info, bytes);
+  if (done && written != nullptr && ::fstat(fd, &info) == 0) *written = StampOf(info, HashFileBytes(bytes));
   if (done && temp.empty()) done = NameTemp(fd, temp, target, error);
   if (::close(fd) != 0 && done) done = false, error = errno;
   if (done && ::rename(temp.c_str(), target.c_str()) != 0) done = false, error = errno;
