@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tq {
@@ -58,8 +58,22 @@ std::vector<std::string> Violations(const std::vector<Include>& includes) {
   return found;
 }
 
+// The included path of an include line, and whether it stands in angle brackets.
+bool ParseInclude(std::string_view line, std::string& path, bool& angled) {
+  size_t at = line.find_first_not_of(" \t");
+  if (at == std::string_view::npos || line[at] != '#') return false;
+  at = line.find_first_not_of(" \t", at + 1);
+  if (at == std::string_view::npos || line.substr(at, 7) != "include") return false;
+  at = line.find_first_not_of(" \t", at + 7);
+  if (at == std::string_view::npos || (line[at] != '<' && line[at] != '"')) return false;
+  angled = line[at] == '<';
+  const size_t end = line.find(angled ? '>' : '"', at + 1);
+  if (end == std::string_view::npos) return false;
+  path = line.substr(at + 1, end - at - 1);
+  return true;
+}
+
 std::vector<Include> IncludesOfTree(const std::filesystem::path& top) {
-  static const std::regex directive(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
   std::vector<Include> includes;
   for (const auto& [folder, level] : Level) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(top / folder)) {
@@ -67,9 +81,9 @@ std::vector<Include> IncludesOfTree(const std::filesystem::path& top) {
       if (extension != ".h" && extension != ".cpp") continue;
       const std::string from = std::filesystem::relative(entry.path(), top).generic_string();
       std::ifstream in(entry.path());
-      std::smatch match;
+      Include include{from, "", false};
       for (std::string line; std::getline(in, line);) {
-        if (std::regex_search(line, match, directive)) includes.push_back({from, match[2], match[1] == "<"});
+        if (ParseInclude(line, include.Path, include.Angled)) includes.push_back(include);
       }
     }
   }
@@ -80,6 +94,20 @@ TEST(IncludeDirection, TheTreeIncludesOnlyDownwards) {
   const std::vector<Include> includes = IncludesOfTree(TQ_SOURCE_DIR);
   ASSERT_GT(includes.size(), 200u) << "the tree's sources were not found under " << TQ_SOURCE_DIR;
   EXPECT_EQ(Violations(includes), std::vector<std::string>{});
+}
+
+TEST(IncludeDirection, ReadsIncludesInEveryLayoutAndNothingElse) {
+  std::string path;
+  bool angled = false;
+  EXPECT_TRUE(ParseInclude("#include \"store/solutions.h\"", path, angled));
+  EXPECT_EQ(path, "store/solutions.h");
+  EXPECT_FALSE(angled);
+  EXPECT_TRUE(ParseInclude("  #  include\t<QWidget>  // why", path, angled));
+  EXPECT_EQ(path, "QWidget");
+  EXPECT_TRUE(angled);
+  for (const char* other : {"// #include \"ui/x.h\"", "#define X", "#include", "#include \"open", ""}) {
+    EXPECT_FALSE(ParseInclude(other, path, angled)) << other;
+  }
 }
 
 TEST(IncludeDirection, EveryKindOfWrongIncludeIsCaught) {
