@@ -13,7 +13,6 @@
 namespace tq::cli::test {
 namespace {
 
-const std::string Start = "30000 111132222 444435555 ";
 const std::string SlidDown = " 300001111 322224444 35555";
 
 void ExpectRefused(const CliRun& run, const std::string& problem) {

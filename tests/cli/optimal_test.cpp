@@ -16,10 +16,6 @@
 namespace tq::cli::test {
 namespace {
 
-const std::string Start = "30000 111132222 444435555 ";
-// One turn of the upper half to the left: one move. Two to the left: two moves.
-const std::string OneLeft = "31100 221134422 554430055 ";
-const std::string TwoLeft = "32200 441135522 004431155 ";
 // 2,000 random moves from the start; its shortest solution has 31 moves.
 const std::string Deep = "42341 003112535 051244052 ";
 const std::string DeepTyped = "42341_003112535_051244052_";

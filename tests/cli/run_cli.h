@@ -4,10 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/positions.h"
 #include "tests/support/temp_directory.h"
 #include "tests/support/whole_file.h"
 
 namespace tq::cli::test {
+
+// The positions the command tests start from, as strings to build expected output with.
+inline const std::string Start = "30000 111132222 444435555 ";
+inline const std::string OneLeft = tq::test::OneLeftLayout;
+inline const std::string TwoLeft = tq::test::TwoLeftLayout;
 
 struct CliRun {
   int Status = -1;  // the exit status, or -1 when the child did not exit normally

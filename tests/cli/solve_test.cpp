@@ -13,11 +13,7 @@
 namespace tq::cli::test {
 namespace {
 
-const std::string Start = "30000 111132222 444435555 ";
-// The start after one turn of the upper half to the left: solved by one turn right.
-const std::string OneLeft = "31100 221134422 554430055 ";
-// After two turns to the left, and after two to the right.
-const std::string TwoLeft = "32200 441135522 004431155 ";
+// After two turns of the upper half to the right.
 const std::string TwoRight = "34400 551130022 114432255 ";
 // Twelve random moves away: nothing short solves it.
 const std::string FarAway = "14510 352240142 105433250 ";

@@ -8,10 +8,6 @@
 namespace tq::cli::test {
 namespace {
 
-const std::string Start = "30000 111132222 444435555 ";
-const std::string OneLeft = "31100 221134422 554430055 ";
-const std::string TwoLeft = "32200 441135522 004431155 ";
-
 class CliVerify : public testing::Test {
  protected:
   TempDirectory scratch;

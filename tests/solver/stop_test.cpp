@@ -48,7 +48,7 @@ TEST_F(SearchTest, NextSearchRunsNormallyOnceTheStopIsTakenBack) {
   EXPECT_EQ(Solve(100), "No Result");
   ASSERT_TRUE(WaitForStopCleared());
   Headless.OnDrain = nullptr;
-  SetPosition("31100 221134422 554430055 ");  // the start after one turn of the upper half to the left
+  SetPosition(test::OneLeftLayout);
   EXPECT_EQ(Solve(100), "1");
 }
 

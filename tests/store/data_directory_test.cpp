@@ -35,28 +35,30 @@ class ScopedVariable {
   std::string old_;
 };
 
-TEST(DataDirectoryPath, FollowsAnAbsoluteXdgDataHomeElseHome) {
+// The data and the cache directory follow the same rules, each from its own variable; the
+// other directory's variable is set to something else, which must not count.
+TEST(BaseDirectoryPaths, FollowAnAbsoluteXdgVariableElseHome) {
+  struct Base {
+    const char* Variable;
+    const char* OtherVariable;
+    std::string (*Path)();
+    const char* UnderHome;
+  };
+  const Base bases[] = {
+      {"XDG_DATA_HOME", "XDG_CACHE_HOME", DataDirectoryPath, "/home/anna/.local/share/trommelquirl"},
+      {"XDG_CACHE_HOME", "XDG_DATA_HOME", CacheDirectoryPath, "/home/anna/.cache/trommelquirl"},
+  };
   ScopedVariable home("HOME", "/home/anna");
-  {
-    ScopedVariable data("XDG_DATA_HOME", "/data/anna");
-    EXPECT_EQ(DataDirectoryPath(), "/data/anna/trommelquirl");
-  }
-  for (const char* ignored : {"relative/place", "", static_cast<const char*>(nullptr)}) {
-    ScopedVariable data("XDG_DATA_HOME", ignored);
-    EXPECT_EQ(DataDirectoryPath(), "/home/anna/.local/share/trommelquirl");
-  }
-}
-
-TEST(CacheDirectoryPath, FollowsAnAbsoluteXdgCacheHomeElseHome) {
-  ScopedVariable home("HOME", "/home/anna");
-  ScopedVariable data("XDG_DATA_HOME", "/data/anna");
-  {
-    ScopedVariable cache("XDG_CACHE_HOME", "/cache/anna");
-    EXPECT_EQ(CacheDirectoryPath(), "/cache/anna/trommelquirl");
-  }
-  for (const char* ignored : {"relative/place", "", static_cast<const char*>(nullptr)}) {
-    ScopedVariable cache("XDG_CACHE_HOME", ignored);
-    EXPECT_EQ(CacheDirectoryPath(), "/home/anna/.cache/trommelquirl");
+  for (const Base& base : bases) {
+    ScopedVariable other(base.OtherVariable, "/other/anna");
+    {
+      ScopedVariable own(base.Variable, "/own/anna");
+      EXPECT_EQ(base.Path(), "/own/anna/trommelquirl");
+    }
+    for (const char* ignored : {"relative/place", "", static_cast<const char*>(nullptr)}) {
+      ScopedVariable own(base.Variable, ignored);
+      EXPECT_EQ(base.Path(), base.UnderHome);
+    }
   }
 }
 
