@@ -20,29 +20,29 @@ SlotMapping MappingOf(Move move) {
   return mapping;
 }
 
-ByteMapping Unused() {
-  ByteMapping m;
+ByteSource Unused() {
+  ByteSource m;
   m.fill(-1);
   return m;
 }
 
 // The same move on the packed arrangement.
-PackedField::Shuffle Packed(const SlotMapping& slots) {
-  ByteMapping bytes = Unused();
+ByteShuffle Packed(const SlotMapping& slots) {
+  ByteSource bytes = Unused();
   for (int s = 0; s < SlotCount; ++s) {
     if (slots.Source[s] >= 0) bytes[SlotByte[s]] = SlotByte[slots.Source[s]];
   }
-  return PackedField::MakeShuffle(bytes);
+  return MakeByteShuffle(bytes);
 }
 
 void BuildArrangement(MoveShuffles& t) {
-  ByteMapping from = Unused(), to = Unused();
+  ByteSource from = Unused(), to = Unused();
   for (int s = 0; s < SlotCount; ++s) {
     from[SlotByte[s]] = static_cast<int8_t>(s);
     to[s] = SlotByte[s];
   }
-  t.FromLayout = PackedField::MakeShuffle(from);
-  t.ToLayout = PackedField::MakeShuffle(to);
+  t.FromLayout = MakeByteShuffle(from);
+  t.ToLayout = MakeByteShuffle(to);
 }
 
 void BuildMoves(MoveShuffles& t) {

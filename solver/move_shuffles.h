@@ -15,18 +15,18 @@ struct MoveShuffles {
   MoveShuffles(const MoveShuffles&) = delete;
   MoveShuffles& operator=(const MoveShuffles&) = delete;
 
-  PackedField::Shuffle Turn[5];   // index 1 to 4: move codes 1 to 4
-  PackedField::Shuffle Slide[2];  // index: the slide state the columns stand in
-  PackedField::Shuffle Identity;  // no move
-  PackedField::Shuffle FromLayout;
-  PackedField::Shuffle ToLayout;
+  ByteShuffle Turn[5];   // index 1 to 4: move codes 1 to 4
+  ByteShuffle Slide[2];  // index: the slide state the columns stand in
+  ByteShuffle Identity;  // no move
+  ByteShuffle FromLayout;
+  ByteShuffle ToLayout;
 
   // A walk step without branches: for any buffer value and a slide state class (0, 1, or 2
   // for any other state), the shuffle and the class after it. A slide from state 0 or 1
   // moves the columns and flips the state; from any other state it changes nothing and
   // leaves state 0, as sliding the model's columns does.
   struct WalkStep {
-    const PackedField::Shuffle* Shuffle;
+    const ByteShuffle* Shuffle;
     uint32_t NextSlide;
   };
   WalkStep Step[256][4];  // the fourth class is unused: a row of 64 bytes is one shift away

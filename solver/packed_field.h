@@ -34,9 +34,6 @@ constexpr std::array<int8_t, SlotCount> SlotByte = [] {
   return at;
 }();
 
-// new[byte] = old[Source[byte]], or 0 where negative.
-using ByteMapping = ByteSource;
-
 // A position's four words hashed as the store hashes a 32-byte key.
 inline uint64_t HashWords(uint64_t w0, uint64_t w1, uint64_t w2, uint64_t w3) {
   char bytes[32];
@@ -51,10 +48,6 @@ inline uint64_t HashWords(uint64_t w0, uint64_t w1, uint64_t w2, uint64_t w3) {
 
 class PackedField {
  public:
-  using Shuffle = ByteShuffle;
-
-  static Shuffle MakeShuffle(const ByteMapping& mapping) { return MakeByteShuffle(mapping); }
-
   // Bytes in layout order, each a layout character less 0x20.
   void LoadBytes(const char* bytes32) {
     lo_ = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes32));
@@ -67,7 +60,7 @@ class PackedField {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(chars32 + 16), _mm_add_epi8(hi_, space));
   }
 
-  void Apply(const Shuffle& s) { ShuffleBytes(s, lo_, hi_); }
+  void Apply(const ByteShuffle& s) { ShuffleBytes(s, lo_, hi_); }
 
   // The position's key for the solutions filter, made in a few instructions since every
   // walk needs one: a checksum of its four words, spread over 64 bits by one product. 32
@@ -106,16 +99,12 @@ class PackedField {
 // Portable stand-in: the same operations on a plain byte array.
 class PackedField {
  public:
-  using Shuffle = ByteShuffle;
-
-  static Shuffle MakeShuffle(const ByteMapping& mapping) { return MakeByteShuffle(mapping); }
-
   void LoadBytes(const char* bytes32) { std::memcpy(bytes_.data(), bytes32, 32); }
   void StoreCharacters(char* chars32) const {
     for (int b = 0; b < 32; ++b) chars32[b] = static_cast<char>(bytes_[b] + ' ');
   }
 
-  void Apply(const Shuffle& s) { ShuffleBytes(s, bytes_); }
+  void Apply(const ByteShuffle& s) { ShuffleBytes(s, bytes_); }
 
   uint64_t Key() const {
     uint64_t w[4];

@@ -11,7 +11,7 @@ namespace tq {
 
 // The result of a search that was stopped or ran out of sequences.
 inline constexpr std::string_view NoResult = "No Result";
-// The longest sequence the search key's search counts to.
+// The longest sequence keypad 8's search counts to.
 inline constexpr int32_t SearchLimit = 100;
 
 // 1 while Solve runs.

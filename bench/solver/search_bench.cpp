@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "model/field.h"
+#include "solver/headless/headless_host.h"
 #include "solver/search.h"
 #include "store/solutions.h"
 #include "tests/support/positions.h"
-#include "solver/headless/headless_host.h"
 
 namespace {
 

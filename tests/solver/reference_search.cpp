@@ -6,8 +6,8 @@
 #include "model/field.h"
 #include "model/moves.h"
 #include "solver/search.h"
-#include "store/solutions.h"
 #include "solver/search_host.h"
+#include "store/solutions.h"
 
 namespace tq {
 
@@ -103,7 +103,7 @@ std::string ReferenceSolve(int32_t limit) {
       b.Set(p + 1, static_cast<uint8_t>(b.Get(p + 1) + 1));
       if (p + 1 > length) {
         Host().AddListLine("Status: " + std::to_string(length) + "/" + std::to_string(limit) + " Time: " +
-                    std::to_string(Host().TickCount() - mark) + " ms");
+                           std::to_string(Host().TickCount() - mark) + " ms");
         mark = Host().TickCount();
         uint32_t e = 1;
         for (int k = 0; k < length; ++k) e *= 3;
