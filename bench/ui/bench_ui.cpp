@@ -1,4 +1,4 @@
-// The search's trial rate with the Qt toolkit (offscreen) against the headless toolkit, and
+// The search's trial rate with the Qt toolkit (offscreen) against the headless host, and
 // the program's memory during a search that lists many lines.
 // Usage: bench_ui [RATE_SECONDS [MEMORY_SECONDS]]
 #include <sys/resource.h>
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     bestQt = std::max(bestQt, qt.PerSecond());
   }
   std::printf("search from \"%s\", best of three rounds\n", RateLayout);
-  std::printf("headless toolkit: %.2f million trials/s\n", bestHeadless / 1e6);
+  std::printf("headless host: %.2f million trials/s\n", bestHeadless / 1e6);
   std::printf("Qt toolkit:       %.2f million trials/s\n", bestQt / 1e6);
   std::printf("Qt / headless:    %.1f %% (target at least 90 %%)\n", 100 * bestQt / bestHeadless);
 

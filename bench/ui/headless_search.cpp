@@ -1,4 +1,4 @@
-// The search with the headless toolkit for a fixed time; prints "<trials> <CPU seconds>".
+// The search with the headless host for a fixed time; prints "<trials> <CPU seconds>".
 // bench_ui runs it as a child to compare the Qt toolkit against it.
 #include <chrono>
 #include <cstdio>

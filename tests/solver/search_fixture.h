@@ -1,4 +1,4 @@
-// Shared set-up for search tests: a clean headless toolkit, an empty store, a fixed clock.
+// Shared set-up for search tests: a clean headless host, an empty store, a fixed clock.
 #pragma once
 
 #include <gtest/gtest.h>
