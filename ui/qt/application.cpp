@@ -1,4 +1,4 @@
-// The QApplication and its start, the event pumps, the clock and the end of the process.
+// The QApplication and its start, the event pumps and the end of the process.
 #include <QApplication>
 #include <QScreen>
 #include <atomic>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "solver/search_host.h"
 #include "ui/qt/desktop_identity.h"
 #include "ui/qt/end_requests.h"
 #include "ui/qt/event_pump.h"
@@ -14,7 +15,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/platform_choice.h"
 #include "ui/qt/result_list.h"
-#include "solver/search_host.h"
 #include "ui/window_toolkit.h"
 
 namespace tq {
@@ -41,6 +41,9 @@ std::chrono::microseconds FlushInterval(size_t rows) {
 }
 
 std::atomic<uint64_t> DrainCalls{0};
+Clock::time_point LastDrain;
+Clock::time_point LastFlush;
+Clock::time_point LastProgress;
 int PumpDepth = 0;
 
 // Handles Qt's events, counting how deeply pumps are nested.
@@ -49,9 +52,6 @@ void ProcessEvents(QEventLoop::ProcessEventsFlags flags) {
   QCoreApplication::processEvents(flags);
   --PumpDepth;
 }
-Clock::time_point LastDrain;
-Clock::time_point LastFlush;
-Clock::time_point LastProgress;
 
 // QApplication keeps its arguments for its whole life. The program takes none of its own; the
 // only one it passes is the platform it prefers.
