@@ -27,9 +27,14 @@ int32_t PendingEnd = 0;
 
 std::string NotSavedLine() { return "Solutions not saved: " + SolutionsFile + ": " + SolutionsFileProblem(); }
 
-// Saves, says on standard error when that failed (no one may see the window any more), ends.
-[[noreturn]] void EndFromOutside(int32_t cause) {
+// Saves for an end from outside, and says on standard error when that failed: no one may see
+// the window any more.
+void SaveOrSayWhyNot() {
   if (SaveSolutions() != 1) std::fprintf(stderr, "trommelquirl: %s\n", NotSavedLine().c_str());
+}
+
+[[noreturn]] void EndFromOutside(int32_t cause) {
+  SaveOrSayWhyNot();
   EndForCause(cause);
 }
 }  // namespace
@@ -94,7 +99,7 @@ void EndRequestCommand(int32_t cause) {
   if (cause == DisplayLost) {
     // The process ends when this returns, search or not; a search never changes the list
     // between its drains, so the list is whole wherever the search stands.
-    if (SaveSolutions() != 1) std::fprintf(stderr, "trommelquirl: %s\n", NotSavedLine().c_str());
+    SaveOrSayWhyNot();
     return;
   }
   if (SearchCommandsRunning == 0) EndFromOutside(cause);
