@@ -25,9 +25,8 @@ bool ValidNumber(int32_t number) { return number >= 0 && number < ImageSlots; }
 // The device pixel edge of a logical coordinate on the target: rectangles that meet in
 // logical pixels meet in device pixels too, and at ratio 1 every edge stays where it is.
 int32_t DeviceEdge(int64_t logical) {
-  const qreal ratio = Target->devicePixelRatio();
-  if (ratio == 1) return static_cast<int32_t>(std::clamp<int64_t>(logical, INT32_MIN, INT32_MAX));
-  return static_cast<int32_t>(std::clamp<qreal>(std::round(static_cast<qreal>(logical) * ratio), INT32_MIN, INT32_MAX));
+  const qreal device = std::round(static_cast<qreal>(logical) * Target->devicePixelRatio());
+  return static_cast<int32_t>(std::clamp<qreal>(device, INT32_MIN, INT32_MAX));
 }
 
 // Fills pixels [x0, x1) of row y of the target, in device pixels, clipped to the image.
