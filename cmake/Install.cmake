@@ -11,7 +11,7 @@ install(FILES ${TQ_CLI_COMPLETION} DESTINATION ${TQ_BASH_COMPLETION_DIR})
 if(TARGET trommelquirl)
   set(icon_root ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   install(TARGETS trommelquirl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${PROJECT_BINARY_DIR}/man/trommelquirl.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${TQ_DESKTOP_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
   install(FILES ${TQ_DESKTOP_DIR}/${TQ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${TQ_DESKTOP_DIR}/${TQ_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/icon.svg DESTINATION ${icon_root}/scalable/apps
