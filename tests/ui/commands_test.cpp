@@ -3,7 +3,6 @@
 
 #include <QTimer>
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <regex>
 
@@ -11,7 +10,6 @@
 #include "model/moves.h"
 #include "model/scramble.h"
 #include "solver/search.h"
-#include "tests/support/whole_file.h"
 #include "tests/ui/scripted_program.h"
 #include "tests/ui/ui_support.h"
 #include "ui/qt/images.h"
@@ -43,15 +41,6 @@ std::string StartAfter(const std::function<void()>& moves) {
 void Turn(int ring0, int ring1, int direction) {
   RotateRing(ring0, direction);
   RotateRing(ring1, direction);
-}
-
-std::vector<std::string> ExportedTexts(const std::string& directory) {
-  std::vector<std::string> texts;
-  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-    if (entry.path().filename().string().rfind("L\xC3\xB6sung", 0) != 0) continue;
-    texts.push_back(test::ReadWholeFile(entry.path()));
-  }
-  return texts;
 }
 
 bool IsTimeLine(const std::string& line) { return std::regex_match(line, std::regex("Time: -?[0-9]+ ms")); }
@@ -122,7 +111,7 @@ TEST_F(CommandsTest, SearchOnAPositionWithACorrectColumnOnlyClearsTheList) {
   AddListLine("left over");
   PressKeypad(8);
   EXPECT_TRUE(ListedLines().empty());
-  EXPECT_TRUE(ExportedTexts(dataDirectory_).empty());
+  EXPECT_TRUE(test::ExportedTexts(dataDirectory_).empty());
 }
 
 TEST_F(CommandsTest, SearchListsItsLinesTheTimeAndTheResultAndExportsIt) {
@@ -137,7 +126,7 @@ TEST_F(CommandsTest, SearchListsItsLinesTheTimeAndTheResultAndExportsIt) {
   EXPECT_EQ(lines[2], "22");
   EXPECT_EQ(test::ShownProgress(), 0);
   EXPECT_EQ(FieldToLayout(), before);
-  EXPECT_EQ(ExportedTexts(dataDirectory_), std::vector<std::string>{"22\r\n"});
+  EXPECT_EQ(test::ExportedTexts(dataDirectory_), std::vector<std::string>{"22\r\n"});
   // What the picture shows is the position from before the search.
   DrawField();
   const QImage expected = ImageAt(FieldImage);
@@ -169,7 +158,7 @@ TEST_F(CommandsTest, DuringASearchOnlyEscapeActsAndStopsIt) {
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(), IsTimeLine), 1);
   EXPECT_EQ(FieldToLayout(), test::LongSearchLayout);
   EXPECT_EQ(test::ShownProgress(), 0);
-  EXPECT_EQ(ExportedTexts(dataDirectory_), std::vector<std::string>{"No Result\r\n"});
+  EXPECT_EQ(test::ExportedTexts(dataDirectory_), std::vector<std::string>{"No Result\r\n"});
   // The stop thread takes its request back once it has seen the search end.
   AwaitStopTakenBack(std::chrono::seconds(2));
   EXPECT_EQ(StopRequested.load(), 0);

@@ -16,6 +16,7 @@
 #include "tests/support/temp_directory.h"
 #include "tests/support/whole_file.h"
 #include "tests/ui/scripted_program.h"
+#include "tests/ui/ui_support.h"
 
 namespace tq {
 namespace {
@@ -58,14 +59,6 @@ ProgramRun RunScript(const std::string& script, const std::string& home,
   return FinishScript(program);
 }
 
-int ExportCount(const std::filesystem::path& directory) {
-  int exports = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-    exports += entry.path().filename().string().rfind("L\xC3\xB6sung", 0) == 0;
-  }
-  return exports;
-}
-
 std::string LayoutAfterUpperHalfLeft() {
   LayoutToField(StartLayout);
   RotateRing(0, -1);
@@ -92,7 +85,7 @@ TEST(ProgramExit, AStoppedSearchKeepsTheProgramRunningAndTheNextEscapeSavesWhatW
   EXPECT_EQ(RunScript("solve-stop-quit", home.Path()).Code, 0);
   const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
   EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
-  EXPECT_EQ(ExportCount(directory), 2);  // "1" and "No Result"
+  EXPECT_EQ(test::ExportedTexts(directory).size(), 2u);  // "1" and "No Result"
 }
 
 // A signal while idle or in a search saves what was found; a search is stopped first and
@@ -103,7 +96,7 @@ TEST(ProgramExit, ASignalSavesWhatWasFoundWhetherIdleOrSearching) {
     const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
     EXPECT_EQ(RunScript(script, home.Path()).Code, -2) << script << ": ended by the signal";
     EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n") << script;
-    EXPECT_EQ(ExportCount(directory), script == "solve-then-signal" ? 1 : 2) << script;
+    EXPECT_EQ(test::ExportedTexts(directory).size(), script == "solve-then-signal" ? 1u : 2u) << script;
   }
 }
 
@@ -131,7 +124,7 @@ TEST(ProgramExit, AFailedSaveIsListedOnceAndTheNextEscapeEndsWithoutSaving) {
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, NotSavedLine(file, "File too large"));
   EXPECT_EQ(test::ReadWholeFile(file), OldFile);
-  EXPECT_EQ(ExportCount(directory), 0);
+  EXPECT_EQ(test::ExportedTexts(directory).size(), 0u);
 }
 
 // Permissions bind only an ordinary account: the program drops to one when run as root.

@@ -1,4 +1,5 @@
-// Test helpers: program start-up in a temporary data directory and input events.
+// Test helpers: program start-up in a temporary data directory, input events, and what the
+// program shows and writes.
 #include "tests/ui/ui_support.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "tests/support/whole_file.h"
 #include "ui/qt/event_pump.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/result_list.h"
@@ -67,6 +69,15 @@ QImage GrabMainWindow() {
 int32_t ColourAt(const QImage& image, int x, int y) {
   const QRgb pixel = image.pixel(x, y);
   return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+}
+
+std::vector<std::string> ExportedTexts(const std::filesystem::path& directory) {
+  std::vector<std::string> texts;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    if (entry.path().filename().string().rfind("L\xC3\xB6sung", 0) != 0) continue;
+    texts.push_back(ReadWholeFile(entry.path()));
+  }
+  return texts;
 }
 
 }  // namespace tq::test

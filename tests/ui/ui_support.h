@@ -1,11 +1,14 @@
-// Helpers for the widget tests: a fresh program per test and real Qt input events.
+// Helpers for the widget tests: a fresh program per test, real Qt input events, and what the
+// program shows and writes.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPoint>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tests/support/temp_directory.h"
 
@@ -40,5 +43,8 @@ int ShownProgress();
 QImage GrabMainWindow();
 // Colour as r + 256 g + 65536 b.
 int32_t ColourAt(const QImage& image, int x, int y);
+
+// The texts of the export files ("LösungNNNN.txt") in `directory`, in no particular order.
+std::vector<std::string> ExportedTexts(const std::filesystem::path& directory);
 
 }  // namespace tq::test
