@@ -170,7 +170,6 @@ TEST(ProgramExit, APipeOrADeviceAsTheFileIsNeitherWaitedForNorReplaced) {
   EXPECT_TRUE(std::filesystem::is_symlink(file));
 }
 
-#ifdef TQ_CLI_PATH
 // The desktop program and the command-line tool on one file: each keeps what the other
 // found, whichever saves last.
 TEST(ProgramExit, TheProgramAndTheCommandLineToolKeepEachOthersSolutions) {
@@ -193,7 +192,6 @@ TEST(ProgramExit, TheProgramAndTheCommandLineToolKeepEachOthersSolutions) {
     EXPECT_EQ(test::ReadWholeFile(file), twoRight + "22\r\n" + LayoutAfterUpperHalfLeft() + "1\r\n") << "round " << round;
   }
 }
-#endif
 
 }  // namespace
 }  // namespace tq
