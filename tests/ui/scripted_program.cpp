@@ -14,6 +14,7 @@
 
 #include "model/field.h"
 #include "store/data_directory.h"
+#include "tests/support/whole_file.h"
 #include "tests/ui/ui_support.h"
 #include "ui/startup.h"
 #include "ui/window_toolkit.h"
@@ -57,7 +58,7 @@ void QuitTwice() {
 void SolveWaitQuit() {
   SolveOneLeft();
   const std::filesystem::path directory = DataDirectoryPath();
-  test::WriteReady(directory);
+  WriteWholeFile(directory / "ready", "");
   while (!std::filesystem::exists(directory / "go")) {
     DrainEventsNow();
     ::usleep(5000);

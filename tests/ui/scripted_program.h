@@ -1,10 +1,7 @@
 // The program run as a child process with a script of key presses, for the exit tests.
 #pragma once
 
-#include <filesystem>
-
 #include "tests/support/positions.h"
-#include "tests/support/whole_file.h"
 
 namespace tq::test {
 
@@ -19,7 +16,7 @@ inline constexpr const char* FileLimitVariable = "TQ_UI_FILE_LIMIT";
 inline constexpr const char* LongSearchLayout = HardLayout;
 
 // Starts the program as usual, presses the script's keys from inside its event loop and
-// never returns: the script ends with Escape, which ends the process. Scripts:
+// never returns: the script ends the process with Escape, or with a signal. Scripts:
 //   "solve-stop-quit": keypad 4, keypad 8 (solved at once); then a long search stopped by
 //                      Escape; then Escape.
 //   "quit":            Escape right away.
@@ -29,8 +26,5 @@ inline constexpr const char* LongSearchLayout = HardLayout;
 //   "solve-then-signal": keypad 4, keypad 8, then SIGTERM.
 //   "solve-then-signal-in-search": keypad 4, keypad 8, then a long search and SIGTERM in it.
 [[noreturn]] void RunScriptedProgram(const char* script);
-
-// The "ready" file of "solve-wait-quit".
-inline void WriteReady(const std::filesystem::path& directory) { WriteWholeFile(directory / "ready", ""); }
 
 }  // namespace tq::test
