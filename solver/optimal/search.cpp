@@ -154,7 +154,8 @@ class Worker {
     }
     const int depth = node.Depth + 1;
     Child<Pairs> grandchildren[2][MoveCount];
-    int grandcount[2] = {-1, -1};
+    int grandcount[2] = {};
+    int prepared = -1;  // the child whose children are made already, in grandchildren[prepared & 1]
     for (int i = 0; i < kept; ++i) {
       const Child<Pairs>& child = children[i];
       path_[node.Depth] = child.Code;
@@ -168,9 +169,10 @@ class Worker {
         return Outcome::Solved;
       }
       if (depth >= MaxDepth - 1) continue;
-      if (grandcount[i & 1] < 0) grandcount[i & 1] = Generate(next, grandchildren[i & 1]);
+      if (prepared != i) grandcount[i & 1] = Generate(next, grandchildren[i & 1]);
       if (i + 1 < kept && Expandable(children[i + 1], depth)) {
         grandcount[(i + 1) & 1] = Generate(NodeOf(node, children[i + 1]), grandchildren[(i + 1) & 1]);
+        prepared = i + 1;
       }
       const Outcome outcome = Descend(next, grandchildren[i & 1], grandcount[i & 1]);
       if (outcome != Outcome::Exhausted) return outcome;
