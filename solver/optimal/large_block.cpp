@@ -12,7 +12,7 @@ namespace {
 constexpr size_t LargePage = size_t{2} << 20;
 }  // namespace
 
-LargeBlock::LargeBlock(size_t bytes) : size_(bytes) {
+LargeBlock::LargeBlock(size_t bytes) {
   // One spare page lets the block start on a page boundary whatever address the system gives.
   mapped_ = (bytes + LargePage - 1) / LargePage * LargePage + LargePage;
   void* mapping = ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

@@ -16,11 +16,9 @@ class LargeBlock {
   LargeBlock& operator=(const LargeBlock&) = delete;
 
   uint8_t* Bytes() const { return bytes_; }
-  size_t Size() const { return size_; }
 
  private:
   uint8_t* bytes_;
-  size_t size_;
   size_t mapped_;
 };
 

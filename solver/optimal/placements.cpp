@@ -1,7 +1,6 @@
 // The 3,542 colour-3 placements: their moves and their 913 classes under the symmetries.
 #include "solver/optimal/placements.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace tq::optimal {
@@ -33,9 +32,8 @@ int Image(int symmetry, PlaceSet colour3, int slideState) {
 OrbitInfo MakeOrbit(int representative, PlaceSet colour3) {
   OrbitInfo orbit{};
   orbit.Representative = static_cast<uint16_t>(representative);
-  orbit.SlideState = Placements::SlideStateOf(representative);
   orbit.Colour3 = colour3;
-  orbit.MirrorAlias = Image(1, colour3, orbit.SlideState) == representative;
+  orbit.MirrorAlias = Image(1, colour3, Placements::SlideStateOf(representative)) == representative;
   const PlaceSet removed = colour3 | ~AllPlaces;
   int squeezedBy = 0;
   for (int bit = 0; bit < PlaceBitCount; ++bit) {
@@ -61,19 +59,20 @@ int Placements::Of(PlaceSet colour3, int slideState) {
   return slideState * TriplesPerState + rank;
 }
 
-Placements::Placements() : colour3_(PlacementCount), next_(PlacementCount), info_(PlacementCount) {
+Placements::Placements() : next_(PlacementCount), info_(PlacementCount) {
+  std::vector<PlaceSet> colour3(PlacementCount);
   for (int state = 0; state < 2; ++state) {
     for (int bit = 0; bit < PlaceBitCount; ++bit) {
       for (int second = 0; second < bit; ++second) {
         for (int first = 0; first < second; ++first) {
           const PlaceSet set = (PlaceSet{1} << bit) | (PlaceSet{1} << second) | (PlaceSet{1} << first);
-          if ((set & ~AllPlaces) == 0) colour3_[Of(set, state)] = set;
+          if ((set & ~AllPlaces) == 0) colour3[Of(set, state)] = set;
         }
       }
     }
   }
   for (int placement = 0; placement < PlacementCount; ++placement) {
-    const PlaceSet set = colour3_[placement];
+    const PlaceSet set = colour3[placement];
     const int state = SlideStateOf(placement);
     for (int code = 1; code <= 4; ++code) {
       next_[placement][code - 1] = static_cast<uint16_t>(Of(MapPlaces(TurnMap(code, state), set), state));
@@ -93,7 +92,7 @@ Placements::Placements() : colour3_(PlacementCount), next_(PlacementCount), info
   // A representative is the smallest number of its class, so it came before the others.
   for (int placement = 0; placement < PlacementCount; ++placement) {
     const int symmetry = info_[placement].Symmetry;
-    const int representative = Image(symmetry, colour3_[placement], SlideStateOf(placement));
+    const int representative = Image(symmetry, colour3[placement], SlideStateOf(placement));
     info_[placement].Orbit = info_[representative].Orbit;
   }
 }

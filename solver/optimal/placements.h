@@ -23,7 +23,6 @@ struct PlacementInfo {
 struct OrbitInfo {
   uint16_t Representative;
   bool MirrorAlias;  // the mirror keeps the representative: a set and its mirror image share a value
-  int SlideState;
   PlaceSet Colour3;
   uint64_t Squeeze[6];  // both halves; (x >> j) & Squeeze[j] summed over j
   PlaceSet Spread[6];   // (y & Spread[j]) << j summed over j
@@ -34,11 +33,9 @@ class Placements {
   // Built once, on first use, and shared; read-only afterwards.
   static const Placements& Get();
 
-  int Count() const { return PlacementCount; }
   int OrbitCount() const { return static_cast<int>(orbits_.size()); }
 
   static int Of(PlaceSet colour3, int slideState);
-  PlaceSet Colour3(int placement) const { return colour3_[placement]; }
   static int SlideStateOf(int placement) { return placement >= PlacementCount / 2 ? 1 : 0; }
 
   // After move code 1 to 5 (index code - 1).
@@ -48,7 +45,6 @@ class Placements {
 
  private:
   Placements();
-  std::vector<PlaceSet> colour3_;
   std::vector<std::array<uint16_t, MoveCount>> next_;
   std::vector<PlacementInfo> info_;
   std::vector<OrbitInfo> orbits_;

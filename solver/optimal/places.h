@@ -12,7 +12,6 @@ namespace tq::optimal {
 // column's four balls keep their rows, k = 1 to 4. Bits 5 and 15 stay unused.
 using PlaceSet = uint32_t;
 inline constexpr int PlaceBitCount = 25;
-inline constexpr int PlaceCount = 23;
 inline constexpr int MoveCount = 5;  // move codes 1 to 5; index code - 1
 
 constexpr bool IsLongColumn(int column) { return column % 2 == 0; }
