@@ -3,6 +3,8 @@
 
 #include <bit>
 
+#include "solver/optimal/subset_rank.h"
+
 namespace tq::optimal {
 
 namespace {
@@ -11,13 +13,6 @@ constexpr int TriplesPerState = PlacementCount / 2;
 
 // Places numbered 0 to 22, skipping the unused bits 5 and 15.
 int DenseIndex(int bit) { return bit - (bit > 5 ? 1 : 0) - (bit > 15 ? 1 : 0); }
-
-constexpr int Choose(int n, int k) {
-  if (k < 0 || n < k) return 0;
-  int result = 1;
-  for (int i = 1; i <= k; ++i) result = result * (n - k + i) / i;
-  return result;
-}
 
 // The image of a placement under symmetry 0 to 3, in placement numbers.
 int Image(int symmetry, PlaceSet colour3, int slideState) {
@@ -54,7 +49,7 @@ int Placements::Of(PlaceSet colour3, int slideState) {
   int rank = 0, taken = 0;
   for (PlaceSet rest = colour3; rest != 0; rest &= rest - 1) {
     ++taken;
-    rank += Choose(DenseIndex(std::countr_zero(rest)), taken);
+    rank += static_cast<int>(Choose(DenseIndex(std::countr_zero(rest)), taken));
   }
   return slideState * TriplesPerState + rank;
 }

@@ -7,12 +7,6 @@
 namespace tq::optimal {
 
 namespace {
-uint32_t Choose(int n, int k) {
-  if (k < 0 || n < k) return 0;
-  uint64_t result = 1;
-  for (int i = 1; i <= k; ++i) result = result * static_cast<uint64_t>(n - k + i) / static_cast<uint64_t>(i);
-  return static_cast<uint32_t>(result);
-}
 
 // The sum of C(place, index + 1) over the set's places in rising order, counting the places of
 // the set from `before` on and numbering them from `offset`.

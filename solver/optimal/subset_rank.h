@@ -9,6 +9,14 @@ namespace tq::optimal {
 
 inline constexpr int FreePlaceCount = 20;
 
+// The number of sets of k things among n, 0 when there are none.
+constexpr uint32_t Choose(int n, int k) {
+  if (k < 0 || n < k) return 0;
+  uint64_t result = 1;
+  for (int i = 1; i <= k; ++i) result = result * static_cast<uint64_t>(n - k + i) / static_cast<uint64_t>(i);
+  return static_cast<uint32_t>(result);
+}
+
 class SubsetRanks {
  public:
   explicit SubsetRanks(int size);
