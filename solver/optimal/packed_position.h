@@ -90,7 +90,8 @@ struct TableView {
   }
 
   // The estimate (the largest lookup) times 256 plus the sum of all lookups, which orders
-  // positions of one estimate by how far the other pairs still are.
+  // positions of one estimate by how far the other pairs still are. The sum fits below the
+  // estimate: no entry of either table exceeds 25, so ten lookups sum to 250 at most.
   int Score(const Indices& indices) const {
     int largest = 0, sum = 0;
 #pragma GCC unroll 10
@@ -101,12 +102,7 @@ struct TableView {
     return (largest << 8) | sum;
   }
 
-  int Estimate(const Indices& indices) const {
-    int largest = 0;
-#pragma GCC unroll 10
-    for (uint32_t index : indices) largest = std::max<int>(largest, Entries[index]);
-    return largest;
-  }
+  int Estimate(const Indices& indices) const { return Score(indices) >> 8; }
 };
 
 }  // namespace tq::optimal

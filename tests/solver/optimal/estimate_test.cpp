@@ -2,6 +2,7 @@
 // changing by more than one with a move (a wrong entry or a wrong lookup breaks one of these).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "layout_moves.h"
@@ -34,6 +35,16 @@ TEST(SmallTable, EstimatesAreLowerBoundsNearTheSolvedPositions) { ExpectLowerBou
 TEST(SmallTable, EstimatesChangeByAtMostOnePerMove) { ExpectSteadyAlongMoves(SmallTable()); }
 TEST(FullTable, EstimatesAreLowerBoundsNearTheSolvedPositions) { ExpectLowerBoundsNearSolved(FullTable()); }
 TEST(FullTable, EstimatesChangeByAtMostOnePerMove) { ExpectSteadyAlongMoves(FullTable()); }
+
+// The search orders children by the estimate times 256 plus the sum of all lookups: the sum
+// of the ten (or five) lookups must stay below 256.
+void ExpectRoomForTheSumOfAllLookups(const PatternTable& table, int lookups) {
+  const uint8_t largest = *std::max_element(table.Entries(), table.Entries() + table.EntryCount());
+  EXPECT_LT(lookups * largest, 256);
+}
+
+TEST(SmallTable, EntriesLeaveRoomForTheSumOfAllLookups) { ExpectRoomForTheSumOfAllLookups(SmallTable(), 5); }
+TEST(FullTable, EntriesLeaveRoomForTheSumOfAllLookups) { ExpectRoomForTheSumOfAllLookups(FullTable(), 10); }
 
 TEST(SmallTable, EstimatesNothingForLayoutsTheMovesCannotReach) {
   for (const std::string layout : {"", "30000 111132222 444435555", "3000_ 111132222 444435555 ",
