@@ -38,7 +38,7 @@ bool SharedSolutionsFile::Locate(const std::string& path, std::string& target, s
 
 int32_t SharedSolutionsFile::Load(const std::string& path, SolutionTable& table) {
   problem_.clear();
-  ForgetStores();
+  stores_.Clear();
   std::string target, lockPath, bytes;
   FileLock lock;
   int32_t read = -1;
@@ -64,27 +64,17 @@ int32_t SharedSolutionsFile::Load(const std::string& path, SolutionTable& table)
 
 void SharedSolutionsFile::Detach() {
   base_ = Base::Own;
-  ForgetStores();
+  stores_.Clear();
 }
 
 void SharedSolutionsFile::Store(SolutionTable& table, std::string_view layout, std::string_view solution) {
   table.Store(layout, solution);
   if (base_ == Base::Own) return;  // nothing to merge with
-  storedTexts_.append(layout).append(solution);
-  storedLengths_.emplace_back(static_cast<uint32_t>(layout.size()), static_cast<uint32_t>(solution.size()));
+  stores_.Append(layout, solution);
 }
 
 void SharedSolutionsFile::Replay(SolutionTable& table) const {
-  std::string_view texts = storedTexts_;
-  for (const auto& [layout, solution] : storedLengths_) {
-    table.Store(texts.substr(0, layout), texts.substr(layout, solution));
-    texts.remove_prefix(layout + solution);
-  }
-}
-
-void SharedSolutionsFile::ForgetStores() {
-  storedTexts_.clear();
-  storedLengths_.clear();
+  for (uint32_t i = 0; i < stores_.Count(); ++i) table.Store(stores_.Layout(i), stores_.Solution(i));
 }
 
 int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table) {
@@ -114,7 +104,7 @@ int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table)
   if (WriteFileSafely(target, table.ToBytes(), &written, problem_) != 1) return 0;
   loaded_ = written;
   base_ = Base::Loaded;
-  ForgetStores();
+  stores_.Clear();
   return 1;
 }
 

@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
+#include "store/entry_texts.h"
 #include "store/safe_file.h"
 #include "store/solution_table.h"
 
@@ -56,14 +55,12 @@ class SharedSolutionsFile {
   // The lock file's path for path, and the file a save replaces; false with problem_ set.
   bool Locate(const std::string& path, std::string& target, std::string& lockPath);
   void Replay(SolutionTable& table) const;
-  void ForgetStores();
 
   std::chrono::milliseconds lockPatience_;
   Base base_ = Base::Own;
   FileStamp loaded_;
-  // This run's stores since the last load or save: their texts one after another.
-  std::string storedTexts_;
-  std::vector<std::pair<uint32_t, uint32_t>> storedLengths_;
+  // This run's stores since the last load or save, in their order.
+  EntryTexts stores_;
   std::string problem_;
 };
 
