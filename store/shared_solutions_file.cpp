@@ -25,16 +25,17 @@ bool CanonicalDirectory(const std::string& path, std::string& directory, std::st
   directory = resolved;
   return true;
 }
-}  // namespace
 
-bool SharedSolutionsFile::Locate(const std::string& path, std::string& target, std::string& lockPath) {
-  if (!ResolveFileTarget(path, target, problem_)) return false;
+// The file a save to path replaces, and its lock file's path; false with the reason in problem.
+bool LocateFile(const std::string& path, std::string& target, std::string& lockPath, std::string& problem) {
+  if (!ResolveFileTarget(path, target, problem)) return false;
   std::string directory;
-  if (!CanonicalDirectory(target, directory, problem_)) return false;
+  if (!CanonicalDirectory(target, directory, problem)) return false;
   target = (directory == "/" ? "" : directory) + "/" + target.substr(target.find_last_of('/') + 1);
   lockPath = LockPathFor(target);
   return true;
 }
+}  // namespace
 
 int32_t SharedSolutionsFile::Load(const std::string& path, SolutionTable& table) {
   problem_.clear();
@@ -42,7 +43,7 @@ int32_t SharedSolutionsFile::Load(const std::string& path, SolutionTable& table)
   std::string target, lockPath, bytes;
   FileLock lock;
   int32_t read = -1;
-  if (Locate(path, target, lockPath)) {
+  if (LocateFile(path, target, lockPath, problem_)) {
     std::string lockProblem;
     lock = FileLock::Take(lockPath, FileLock::Mode::Shared, lockPatience_, lockProblem);
     // Where no lock file can be made nobody can save either; a lock held too long is a failure.
@@ -80,7 +81,7 @@ void SharedSolutionsFile::Replay(SolutionTable& table) const {
 int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table) {
   problem_.clear();
   std::string target, lockPath;
-  if (!Locate(path, target, lockPath)) return 0;
+  if (!LocateFile(path, target, lockPath, problem_)) return 0;
   const FileLock lock = FileLock::Take(lockPath, FileLock::Mode::Exclusive, lockPatience_, problem_);
   if (!lock.Held()) return 0;
   // Under the lock no save of ours is under way: any file of our naming is a killed one's.
@@ -109,13 +110,12 @@ int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table)
 }
 
 std::string SharedSolutionsFile::SaveProblem(const std::string& path) {
-  SharedSolutionsFile probe;
-  std::string target, lockPath;
-  if (!probe.Locate(path, target, lockPath)) return probe.problem_;
+  std::string target, lockPath, problem;
+  if (!LocateFile(path, target, lockPath, problem)) return problem;
   if (::faccessat(AT_FDCWD, DirectoryOf(target).c_str(), W_OK | X_OK, AT_EACCESS) != 0) return std::strerror(errno);
-  const FileLock lock = FileLock::Take(lockPath, FileLock::Mode::Shared, std::chrono::milliseconds(0), probe.problem_);
+  const FileLock lock = FileLock::Take(lockPath, FileLock::Mode::Shared, std::chrono::milliseconds(0), problem);
   // Held by another program right now is no reason to refuse: it lets go in a moment.
-  if (!lock.Held() && !lock.Busy()) return probe.problem_;
+  if (!lock.Held() && !lock.Busy()) return problem;
   return "";
 }
 

@@ -52,8 +52,6 @@ class SharedSolutionsFile {
  private:
   enum class Base { Own, Loaded, Unread };
 
-  // The lock file's path for path, and the file a save replaces; false with problem_ set.
-  bool Locate(const std::string& path, std::string& target, std::string& lockPath);
   void Replay(SolutionTable& table) const;
 
   std::chrono::milliseconds lockPatience_;
