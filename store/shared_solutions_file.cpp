@@ -87,9 +87,10 @@ int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table)
   // Under the lock no save of ours is under way: any file of our naming is a killed one's.
   RemoveLeftovers(target);
   if (base_ != Base::Own) {
-    // Most saves find the file as it was loaded: that is told without keeping its bytes.
+    // Most saves find the file as it was loaded: that is told without keeping its bytes. A file
+    // the load could not read is read now in any case, so its stamp would tell nothing.
     FileStamp stamp;
-    if (StampRegularFile(target, stamp, problem_) < 0) return 0;
+    if (base_ == Base::Loaded && StampRegularFile(target, stamp, problem_) < 0) return 0;
     if (base_ == Base::Unread || stamp != loaded_) {
       std::string current;
       if (ReadRegularFile(target, current, &stamp, problem_) < 0) return 0;
