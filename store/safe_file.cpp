@@ -35,20 +35,36 @@ FileStamp StampOf(const struct stat& info, uint64_t hash) {
   return FileStamp{true, static_cast<uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec, hash};
 }
 
+// Reads until `size` bytes are in `data` or the file ends, whatever read gives at a time;
+// `used` counts the bytes read. False on a read error, `used` then counting those before it.
+bool ReadUpTo(int fd, char* data, size_t size, size_t& used, int& error) {
+  used = 0;
+  while (used < size) {
+    const ssize_t got = ::read(fd, data + used, size - used);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      error = errno;
+      return false;
+    }
+    if (got == 0) break;
+    used += static_cast<size_t>(got);
+  }
+  return true;
+}
+
 // Reads to the end of the file; false on a read error, keeping what came before it.
 bool ReadAll(int fd, size_t sizeHint, std::string& bytes, int& error) {
   size_t used = 0;
   bytes.resize(sizeHint + 1);
   for (;;) {
-    if (used == bytes.size()) bytes.resize(bytes.size() + ReadChunk);
-    const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      error = got < 0 ? errno : 0;
+    size_t got = 0;
+    const bool read = ReadUpTo(fd, bytes.data() + used, bytes.size() - used, got, error);
+    used += got;
+    if (!read || used < bytes.size()) {
       bytes.resize(used);
-      return got == 0;
+      return read;
     }
-    used += static_cast<size_t>(got);
+    bytes.resize(bytes.size() + ReadChunk);
   }
 }
 
@@ -157,31 +173,14 @@ int32_t OpenRegularFile(const std::string& path, int& fd, struct stat& info, std
   return -1;
 }
 
-// Fills `chunk` from the file, short only at the end of the file; the bytes read, or -1.
-ssize_t FillChunk(int fd, std::string& chunk, int& error) {
-  size_t used = 0;
-  while (used < chunk.size()) {
-    const ssize_t got = ::read(fd, chunk.data() + used, chunk.size() - used);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      error = errno;
-      return -1;
-    }
-    if (got == 0) break;
-    used += static_cast<size_t>(got);
-  }
-  return static_cast<ssize_t>(used);
-}
-
-// Hashes the rest of the file in whole chunks, as HashFileBytes cuts them, whatever read gives
-// at a time. False on a read error.
+// Hashes the rest of the file in whole chunks, as HashFileBytes cuts them. False on a read error.
 bool HashWholeFile(int fd, FileHasher& hasher, int& error) {
   std::string chunk(FileHasher::Chunk, '\0');
   for (;;) {
-    const ssize_t used = FillChunk(fd, chunk, error);
-    if (used < 0) return false;
-    if (used > 0) hasher.Add(std::string_view(chunk).substr(0, static_cast<size_t>(used)));
-    if (static_cast<size_t>(used) < chunk.size()) return true;
+    size_t used = 0;
+    if (!ReadUpTo(fd, chunk.data(), chunk.size(), used, error)) return false;
+    if (used > 0) hasher.Add(std::string_view(chunk).substr(0, used));
+    if (used < chunk.size()) return true;
   }
 }
 
