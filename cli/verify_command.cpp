@@ -39,7 +39,7 @@ int RunVerify(Console& console, const ParsedArguments& args) {
   if (!OpenSolutionsFile(console, args.Positionals[0], false)) return ExitRefused;
   size_t failed = 0;
   for (size_t index = 0; index < SolutionCount(); ++index) {
-    const SolutionEntry& entry = SolutionAt(index);
+    const SolutionEntry entry = SolutionAt(index);
     const std::string failure = EntryFailure(entry);
     if (failure.empty()) continue;
     ReportFailure(console, index + 1, entry, failure);  // one entry per line of the file
