@@ -54,7 +54,7 @@ std::streamsize CheckedOutput::xsputn(const char* data, std::streamsize size) {
     pbump(static_cast<int>(chunk));
     done += chunk;
   }
-  if (lineByLine_ && std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr && !Flush()) return done;
+  if (lineByLine_ && std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr) Flush();
   return done;
 }
 
