@@ -11,8 +11,8 @@ struct TrialWatch {
   int64_t StopAfter = 0;  // 0: never ask for a stop
 };
 
-// Hooks the headless toolkit: every listed line goes to `out` as it is added, and every trial
-// is counted in `watch`, with a stop asked for at trial StopAfter.
+// Makes a fresh headless host the search's host and hooks it: every listed line goes to `out`
+// as it is added, and every trial is counted in `watch`, with a stop asked for at trial StopAfter.
 void WatchSearch(std::ostream& out, TrialWatch& watch);
 
 }  // namespace tq::cli
