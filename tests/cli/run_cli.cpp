@@ -94,11 +94,9 @@ CliRun RunCliWithOutput(const std::vector<std::string>& args, const std::string&
 CliRun RunCliWithInput(const std::vector<std::string>& args, const std::string& input) {
   const TempDirectory scratch;
   WriteWholeFile(scratch / "in", input);
-  CliRun run;
-  run.Status = WaitForExit(Spawn(CommandOf(args), scratch / "out", scratch / "err", scratch / "in"));
-  run.Out = ReadWholeFile(scratch / "out");
-  run.Err = ReadWholeFile(scratch / "err");
-  return run;
+  StartedCli started{-1, scratch / "out", scratch / "err"};
+  started.Pid = Spawn(CommandOf(args), started.Out, started.Err, scratch / "in");
+  return FinishCli(started);
 }
 
 std::vector<std::string> LinesOf(const std::string& text) {
