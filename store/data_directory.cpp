@@ -1,4 +1,4 @@
-// The data directory after the XDG base directory rules, and its creation.
+// The data and cache directories after the XDG base directory rules, and the data directory's creation.
 #include "store/data_directory.h"
 
 #include <pwd.h>
