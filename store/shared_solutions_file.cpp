@@ -69,9 +69,9 @@ void SharedSolutionsFile::Detach() {
 }
 
 void SharedSolutionsFile::Store(SolutionTable& table, std::string_view layout, std::string_view solution) {
+  // Kept before the table changes: the texts may be the table's own, which the store may move.
+  if (base_ != Base::Own) stores_.Append(layout, solution);  // otherwise nothing to merge with
   table.Store(layout, solution);
-  if (base_ == Base::Own) return;  // nothing to merge with
-  stores_.Append(layout, solution);
 }
 
 void SharedSolutionsFile::Replay(SolutionTable& table) const {

@@ -33,7 +33,8 @@ class SharedSolutionsFile {
   // From now on the table counts as the caller's own, not as a file's: a save writes it as
   // it stands, replacing what the file holds.
   void Detach();
-  // Applies the replace-or-append rule to table and remembers the store for a merge.
+  // Applies the replace-or-append rule to table and remembers the store for a merge. The texts
+  // may be the table's own, as Find gives them.
   void Store(SolutionTable& table, std::string_view layout, std::string_view solution);
 
   // Writes table to path, under the lock. When the file is no longer what Load read (another

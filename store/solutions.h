@@ -40,6 +40,7 @@ int32_t SaveSolutions();
 // Why the last LoadSolutions or SaveSolutions failed, in the system's words; "" after success.
 std::string SolutionsFileProblem();
 // Replaces every longer solution of the layout in place, or appends a new entry. Returns 0.
+// The texts may be the list's own, as FindSolution gives them.
 int32_t StoreSolution(std::string_view layout, std::string_view solution);
 // The first non-empty solution stored for the layout, or "".
 std::string LookupSolution(std::string_view layout);

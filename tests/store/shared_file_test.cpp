@@ -63,6 +63,21 @@ TEST_F(SharedFileTest, EachWritersStoresSurviveTheOthersSavesInTheOrderTheyWereM
   EXPECT_EQ(ReadWholeFile(path), a + "3\r\n" + b + "12\r\n" + c + "4\r\n" + d + "1\r\n" + b + "123\r\n");
 }
 
+// A caller may store a text it looked up in the list itself. The store can move the list's
+// texts, so the merge must replay what the text was, not where it stood.
+TEST_F(SharedFileTest, AStoreOfTheListsOwnTextIsReplayedAsItWas) {
+  WriteWholeFile(path, a + "55555\r\n");
+  Writer writer, other;
+  ASSERT_EQ(writer.Load(path), 1);
+  ASSERT_EQ(other.Load(path), 1);
+  writer.file.Store(writer.table, b, writer.table.Find(a));  // a new entry: the texts grow
+  EXPECT_EQ(writer.table.Find(b), "55555");
+  other.Store(c, "1");
+  ASSERT_EQ(other.Save(path), 1);
+  ASSERT_EQ(writer.Save(path), 1);
+  EXPECT_EQ(ReadWholeFile(path), a + "55555\r\n" + c + "1\r\n" + b + "55555\r\n");
+}
+
 TEST_F(SharedFileTest, AFileThatCouldNotBeReadIsMergedWithOnceItCanBe) {
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
   Writer writer;
