@@ -20,9 +20,10 @@ LargeBlock::LargeBlock(size_t bytes) {
   const auto address = reinterpret_cast<uintptr_t>(mapping);
   const uintptr_t aligned = (address + LargePage - 1) / LargePage * LargePage;
   if (aligned > address) ::munmap(mapping, aligned - address);
-  const size_t tail = address + mapped_ - aligned - (mapped_ - LargePage);
-  if (tail > 0) ::munmap(reinterpret_cast<void*>(aligned + mapped_ - LargePage), tail);
+  // Of the spare page, what the alignment did not cut off the front is left over at the end.
   mapped_ -= LargePage;
+  const size_t tail = LargePage - (aligned - address);
+  if (tail > 0) ::munmap(reinterpret_cast<void*>(aligned + mapped_), tail);
   bytes_ = reinterpret_cast<uint8_t*>(aligned);
 #if defined(MADV_HUGEPAGE)
   ::madvise(bytes_, mapped_, MADV_HUGEPAGE);  // a hint: without it the block is ordinary memory

@@ -243,10 +243,6 @@ class Worker {
   std::array<uint8_t, MaxDepth> path_{};
 };
 
-}  // namespace
-
-namespace {
-
 struct DepthResult {
   uint64_t Nodes = 0;
   int NextBound = std::numeric_limits<int>::max();
