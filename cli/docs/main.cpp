@@ -25,10 +25,11 @@ int Write(const std::string& path, const std::string& text) {
 int main(int argc, char** argv) {
   using namespace tq::cli;
   const std::string kind = argc > 2 ? argv[1] : "";
-  for (const std::string& missing : docs::UndocumentedOptions(AllCommands())) {
+  const auto undocumented = docs::UndocumentedOptions(AllCommands());
+  for (const std::string& missing : undocumented) {
     std::cerr << "tq_cli_docs: the help of " << missing << " does not describe it\n";
-    return 1;
   }
+  if (!undocumented.empty()) return 1;
   if (kind == "man" && argc == 5) return Write(argv[2], docs::ManualPage(AllCommands(), argv[3], argv[4]));
   if (kind == "completion" && argc == 3) return Write(argv[2], docs::BashCompletion(AllCommands()));
   std::cerr << "usage: tq_cli_docs man OUTPUT VERSION DATE | tq_cli_docs completion OUTPUT\n";
