@@ -77,7 +77,8 @@ class PatternTable {
 
   // Writes the table to a new file beside `path` and renames it over `path`, so that `path`
   // is at any moment either missing, its old content or the complete table, also when other
-  // processes save at the same time. Gives false when it could not be written.
+  // processes save at the same time. The new file has no name until it is complete, so a
+  // save cut short leaves nothing beside `path`. Gives false when it could not be written.
   bool Save(const std::string& path) const;
 
   TableKind Kind() const { return kind_; }

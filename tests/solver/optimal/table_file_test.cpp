@@ -1,8 +1,11 @@
 // The table's file: saved and loaded back whole, refused unless intact, rebuilt when refused,
 // and left whole when two processes write it at once.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstring>
 #include <filesystem>
@@ -89,6 +92,24 @@ TEST_F(TableFile, LoadOrBuildWithoutAPlaceToWriteBuildsInMemory) {
   EXPECT_EQ(table.Source, TableSource::BuiltNotSaved);
   EXPECT_TRUE(SameEntries(*table.Table, SmallTable()));
   EXPECT_EQ(ReadWholeFile(directory.File("file")), "x");
+}
+
+// A file-size limit kills the writer part way through, as a kill -9 would, at a known point.
+TEST_F(TableFile, AWriterKilledPartWayLeavesTheOldFileAndNothingBesideIt) {
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{64 * 1024, 64 * 1024};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    SmallTable().Save(path);
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the writer was not cut short";
+  EXPECT_EQ(directory.Names(), std::vector<std::string>{"table"});
+  EXPECT_EQ(ReadWholeFile(path), saved);
 }
 
 TEST_F(TableFile, TwoProcessesBuildingAtOnceLeaveAGoodFile) {
