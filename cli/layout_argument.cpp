@@ -13,11 +13,11 @@ std::string LayoutFromArgument(std::string_view text) {
   return layout;
 }
 
-bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout) {
+bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout, std::string_view where) {
   layout = LayoutFromArgument(text);
   const std::string problem = LayoutProblem(layout);
   if (problem.empty()) return true;
-  ReportProblem(console, problem);
+  ReportProblem(console, std::string(where) + problem);
   return false;
 }
 

@@ -11,7 +11,8 @@ namespace tq::cli {
 // A layout as typed: "_" stands for a space, which a shell argument makes awkward.
 std::string LayoutFromArgument(std::string_view text);
 
-// Reads a layout argument into `layout`, or reports its problem and gives false.
-bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout);
+// Reads a layout argument into `layout`, or reports its problem, after `where` (such as
+// "line 3: "), and gives false.
+bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout, std::string_view where = "");
 
 }  // namespace tq::cli

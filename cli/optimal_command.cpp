@@ -8,7 +8,6 @@
 #include "cli/layout_argument.h"
 #include "cli/solutions_file.h"
 #include "cli/solver_table.h"
-#include "model/layout_check.h"
 #include "solver/optimal/optimal_solver.h"
 #include "store/solutions.h"
 
@@ -86,9 +85,8 @@ int AnswerInput(Console& console, Answers& answers) {
   for (std::string line; std::getline(console.In, line);) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string layout = LayoutFromArgument(line);
-    const std::string problem = LayoutProblem(layout);
-    if (!problem.empty()) return ReportProblem(console, "line " + std::to_string(lineNumber) + ": " + problem);
+    std::string layout;
+    if (!ReadLayoutArgument(console, line, layout, "line " + std::to_string(lineNumber) + ": ")) return ExitRefused;
     if (!answers.Answer(layout)) return ExitNegative;
   }
   return ExitOk;
