@@ -1,15 +1,27 @@
 // Escaping shown text: ASCII controls, malformed UTF-8, C1 controls and format marks.
 #include "cli/shown_text.h"
 
-#include <cstdint>
 #include <cstdio>
 
 namespace tq::cli {
 
 namespace {
 
-// The length of the well-formed UTF-8 sequence at text[at] (2 to 4), and its code point.
-size_t Utf8Sequence(std::string_view text, size_t at, uint32_t& code) {
+// C1 controls, and the marks that change the order or the look of what follows.
+bool IsHiddenMark(uint32_t code) {
+  return code < 0xA0 || code == 0xAD || (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
+         (code >= 0x2060 && code <= 0x206F) || code == 0xFEFF;
+}
+
+void AppendEscaped(std::string& shown, unsigned char byte) {
+  char hex[5];
+  std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+  shown += hex;
+}
+
+}  // namespace
+
+size_t Utf8SequenceAt(std::string_view text, size_t at, uint32_t& code) {
   const auto lead = static_cast<unsigned char>(text[at]);
   size_t length = 0;
   uint32_t smallest = 0;
@@ -27,20 +39,6 @@ size_t Utf8Sequence(std::string_view text, size_t at, uint32_t& code) {
   return code < smallest || surrogate || code > 0x10FFFF ? 0 : length;
 }
 
-// C1 controls, and the marks that change the order or the look of what follows.
-bool IsHiddenMark(uint32_t code) {
-  return code < 0xA0 || code == 0xAD || (code >= 0x200B && code <= 0x200F) || (code >= 0x2028 && code <= 0x202E) ||
-         (code >= 0x2060 && code <= 0x206F) || code == 0xFEFF;
-}
-
-void AppendEscaped(std::string& shown, unsigned char byte) {
-  char hex[5];
-  std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-  shown += hex;
-}
-
-}  // namespace
-
 std::string ShownText(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());
@@ -57,7 +55,7 @@ std::string ShownText(std::string_view text) {
       continue;
     }
     uint32_t code = 0;
-    const size_t length = byte >= 0x80 ? Utf8Sequence(text, at, code) : 0;
+    const size_t length = byte >= 0x80 ? Utf8SequenceAt(text, at, code) : 0;
     if (length != 0 && !IsHiddenMark(code)) {
       shown.append(text.substr(at, length));
       at += length;

@@ -5,26 +5,11 @@
 #include <sstream>
 
 #include "cli/docs/help_text.h"
+#include "cli/shown_text.h"
 
 namespace tq::cli::docs {
 
 namespace {
-
-// The code point of the UTF-8 sequence at text[i], advancing i past it; a byte that starts no
-// valid sequence stands for itself, as Latin-1.
-char32_t NextCodePoint(std::string_view text, size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i++]);
-  const int length = lead >= 0xf0 ? 3 : lead >= 0xe0 ? 2 : lead >= 0xc0 ? 1 : 0;
-  if (length == 0 || i + length > text.size()) return lead;
-  char32_t code = lead & (0x3f >> length);
-  for (int k = 0; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xc0) != 0x80) return lead;
-    code = code << 6 | (next & 0x3f);
-  }
-  i += length;
-  return code;
-}
 
 std::string CodePointEscape(char32_t code) {
   char buffer[16];
@@ -154,8 +139,12 @@ std::string Escaped(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
     const char c = text[i];
     const bool startsWord = i == 0 || text[i - 1] == ' ' || text[i - 1] == '-' || text[i - 1] == '(' || text[i - 1] == '[';
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      out += CodePointEscape(NextCodePoint(text, i));
+    if (const auto byte = static_cast<unsigned char>(c); byte >= 0x80) {
+      // A byte that starts no well-formed sequence stands for itself, as Latin-1.
+      uint32_t code = 0;
+      const size_t length = Utf8SequenceAt(text, i, code);
+      out += CodePointEscape(length != 0 ? code : byte);
+      i += length != 0 ? length : 1;
       continue;
     }
     if (c == '\\') {
