@@ -14,7 +14,19 @@
 #include "ui/startup.h"
 #include "ui/window_toolkit.h"
 
+// Fontconfig keeps a cache for the life of the process that the leak checker cannot see through.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace tq::test {
+
+int RunWidgetTests(int argc, char** argv, const char* scaleFactor, void (*beforeToolkit)()) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("QT_SCALE_FACTOR", scaleFactor, 1);
+  if (beforeToolkit != nullptr) beforeToolkit();
+  StartToolkit();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
 
 void ProgramTest::SetUp() {
   setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);

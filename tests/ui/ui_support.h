@@ -14,6 +14,11 @@
 
 namespace tq::test {
 
+// The body of a widget-test program's main: Qt's offscreen platform at `scaleFactor` (set here
+// too, since ctest's test discovery runs the program without the test environment), then
+// `beforeToolkit` when given, the toolkit started, and every test.
+int RunWidgetTests(int argc, char** argv, const char* scaleFactor, void (*beforeToolkit)() = nullptr);
+
 // Runs the start-up with a fresh, empty data directory (XDG_DATA_HOME in a temporary directory,
 // removed after the test) and lets the window settle.
 class ProgramTest : public ::testing::Test {

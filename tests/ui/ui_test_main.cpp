@@ -1,21 +1,14 @@
 // Entry of the widget tests: Qt's offscreen platform at scale 1, and the scripted program runs.
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <cstring>
 
 #include "tests/ui/scripted_program.h"
-#include "ui/window_toolkit.h"
+#include "tests/ui/ui_support.h"
 
-// Fontconfig keeps a cache for the life of the process that the leak checker cannot see through.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
-int main(int argc, char** argv) {
-  // ctest's test discovery runs this binary without the test environment.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("QT_SCALE_FACTOR", "1", 1);
+namespace {
+// Run as the program by the exit tests: the script named in the environment, never the tests.
+void RunScriptWhenAsked() {
   if (const char* script = std::getenv(tq::test::ScriptVariable)) tq::test::RunScriptedProgram(script);
-  tq::StartToolkit();
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
 }
+}  // namespace
+
+int main(int argc, char** argv) { return tq::test::RunWidgetTests(argc, argv, "1", RunScriptWhenAsked); }
