@@ -2,7 +2,7 @@
 # its dependencies worked out from the libraries the programs link.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trommelquirl)
-set(CPACK_PACKAGE_VENDOR "The Trommelquirl developers")
+set(CPACK_PACKAGE_VENDOR ${TQ_DEVELOPER})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TQ_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
