@@ -35,8 +35,8 @@ QImage FieldAtRatioOne() {
 // Every device pixel that is not a disc shows what its logical pixel shows at ratio 1: so
 // each bar stands at exactly twice its position and is exactly twice as wide.
 void ExpectBarsDoubled(const QImage& shown, const QImage& reference) {
-  for (int y = 0; y < 2 * 215; ++y) {
-    for (int x = 0; x < 2 * 180; ++x) {
+  for (int y = 0; y < 2 * reference.height(); ++y) {
+    for (int x = 0; x < 2 * reference.width(); ++x) {
       const int32_t want = ColourAt(reference, x / 2, y / 2);
       const int32_t got = ColourAt(shown, x, y);
       if (want == GridColour || got == GridColour) {
