@@ -1,17 +1,7 @@
 # Sourced by the end-to-end scripts: a scratch folder, an Xvfb display of their own, and
 # cleanup of both and of the program on exit. Needs FIRST_DISPLAY set; sets work, xvfb_pid,
 # program_pid (for the caller to fill), DISPLAY and a scratch HOME with no XDG_DATA_HOME.
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/scratch-folder.sh"
 
 # A display number nobody uses, from FIRST_DISPLAY up.
 display=$FIRST_DISPLAY

@@ -11,14 +11,7 @@ expected=$2
 version=$3
 
 command -v groff >/dev/null || { echo "skipped: groff is not installed"; exit 77; }
-work=$(mktemp -d)
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../../scripts/scratch-folder.sh"
 
 root="$work/root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >"$work/install.log"

@@ -13,9 +13,7 @@ cpack=$4
 for tool in dpkg-deb dpkg-shlibdeps dpkg; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../../scripts/scratch-folder.sh"
 
 "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || fail "cpack: $(cat "$work/cpack.log")"
 deb="$work/trommelquirl_${version}_$(dpkg --print-architecture).deb"
