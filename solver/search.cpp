@@ -5,7 +5,9 @@
 
 #include <new>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/field.h"
@@ -19,8 +21,9 @@ namespace tq {
 
 namespace {
 
-constexpr std::string_view CorrectColumnLines[5] = {
-    "", "Richtige Spalten: 1", "Richtige Spalten: 2", "Richtige Spalten: 3", "Richtige Spalten: 4"};
+// Made once: a trial lists them without building a text.
+const std::string CorrectColumnLines[5] = {"", CorrectColumnsLine(1), CorrectColumnsLine(2), CorrectColumnsLine(3),
+                                           CorrectColumnsLine(4)};
 
 class Search {
  public:
@@ -59,8 +62,8 @@ class Search {
   // The count grew the candidates past `finished` moves on its way to this trial.
   void FinishLength(int32_t finished) {
     const uint32_t now = host_.TickCount();
-    host_.AddListLine("Status: " + std::to_string(finished) + "/" + std::to_string(trials_.Limit()) +
-                      " Time: " + std::to_string(now - mark_) + " ms");
+    host_.AddListLine(std::string(StatusText) + std::to_string(finished) + "/" + std::to_string(trials_.Limit()) + " " +
+                      TimeLine(now - mark_));
     mark_ = now;
     uint32_t estimate = 1;
     for (int32_t k = 0; k < finished; ++k) estimate *= 3u;
@@ -107,8 +110,7 @@ std::string Finish(const std::string& startLayout, std::string result) {
   SolverRunning.store(0);
   const SearchHost& host = InstalledSearchHost();
   host.SetSearchProgress(0);
-  LayoutToField(startLayout);
-  SlideState = ReadSlideState();
+  PlaceLayout(startLayout);
   host.RefreshField();
   return result;
 }
@@ -127,6 +129,10 @@ bool ObtainBuffer(int32_t limit, std::vector<uint8_t>& buffer) {
 
 }  // namespace
 
+std::string CorrectColumnsLine(int32_t correct) { return std::string(CorrectColumnsText) + std::to_string(correct); }
+
+std::string TimeLine(int64_t milliseconds) { return "Time: " + std::to_string(milliseconds) + " ms"; }
+
 std::string Solve(int32_t limit) {
   SolverRunning.store(1);
   std::vector<uint8_t> buffer;
@@ -134,7 +140,7 @@ std::string Solve(int32_t limit) {
   const std::string startLayout = FieldToLayout();
   if (!haveBuffer) return Finish(startLayout, std::string(NoResult));
   if (const std::string_view stored = FindSolution(startLayout); !stored.empty()) {
-    InstalledSearchHost().AddListLine("Saved Field...");
+    InstalledSearchHost().AddListLine(SavedFieldLine);
     return Finish(startLayout, std::string(stored));
   }
   KeySolutionFilter(&PackedLayoutKey);  // so that a walk's end is asked without making its text
@@ -145,6 +151,12 @@ std::string Solve(int32_t limit) {
     return Finish(startLayout, std::string(NoResult));
   }
   return Finish(startLayout, search->Run());
+}
+
+TimedSearch SolveTimed(int32_t limit) {
+  const uint32_t start = TickCount();
+  std::string result = Solve(limit);
+  return {std::move(result), static_cast<int32_t>(TickCount() - start)};
 }
 
 }  // namespace tq

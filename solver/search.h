@@ -14,6 +14,16 @@ inline constexpr std::string_view NoResult = "No Result";
 // The longest sequence keypad 8's search counts to.
 inline constexpr int32_t SearchLimit = 100;
 
+// The lines the search lists: the answer of a stored position, and the starts of the line
+// after a move that made columns correct and of the line of a finished length.
+inline constexpr std::string_view SavedFieldLine = "Saved Field...";
+inline constexpr std::string_view CorrectColumnsText = "Richtige Spalten: ";
+inline constexpr std::string_view StatusText = "Status: ";
+// CorrectColumnsText and the count, as the search lists it after a move.
+std::string CorrectColumnsLine(int32_t correct);
+// "Time: N ms": the time a search took, and the last part of each status line.
+std::string TimeLine(int64_t milliseconds);
+
 // 1 while Solve runs.
 extern std::atomic<int32_t> SolverRunning;
 // 1 from the moment a stop is asked for until the stopped search has ended.
@@ -30,6 +40,13 @@ extern std::atomic<int32_t> StopRequested;
 // the search checks at every trial that neither changed since it walked ahead; two compares
 // of values already in cache, which cost nothing measurable against a trial's 40 ns.
 std::string Solve(int32_t limit);
+
+struct TimedSearch {
+  std::string Result;    // as Solve gives it
+  int32_t Milliseconds;  // on the real millisecond clock (solver/search_host.h)
+};
+// Solve(limit) and the time it took, as the search key and the command line list them.
+TimedSearch SolveTimed(int32_t limit);
 
 // Raises StopRequested, waits until no search runs, then clears it. Runs on its own thread.
 int32_t StopSolverThread(int32_t parameter);

@@ -38,14 +38,13 @@ Run SearchFor(int64_t trials) {
   int64_t correctLines = 0;
   int32_t length = 1;
   Headless.OnLine = [&](std::string_view line) {
-    if (line.rfind("Richtige", 0) == 0) ++correctLines;
-    if (line.rfind("Status: ", 0) == 0) length = std::atoi(std::string(line.substr(8)).c_str()) + 1;
+    if (line.starts_with(CorrectColumnsText)) ++correctLines;
+    if (line.starts_with(StatusText)) length = std::atoi(std::string(line.substr(StatusText.size())).c_str()) + 1;
   };
   Headless.OnProgress = [trials](int32_t) {
     if (Headless.ProgressCalls == trials) StopRequested = 1;
   };
-  LayoutToField(test::HardLayout);
-  SlideState = ReadSlideState();
+  PlaceLayout(test::HardLayout);
   const auto start = std::chrono::steady_clock::now();
   const double cpuStart = ThreadSeconds();
   Solve(SearchLimit);

@@ -8,7 +8,6 @@
 #include "model/moves.h"
 #include "model/scramble.h"
 #include "solver/search.h"
-#include "solver/search_host.h"
 #include "store/export.h"
 #include "store/solutions.h"
 #include "ui/window_toolkit.h"
@@ -63,8 +62,7 @@ int32_t ScrambleField() {
 }
 
 int32_t ResetField() {
-  LayoutToField(StartLayout);
-  SlideState = ReadSlideState();
+  PlaceLayout(StartLayout);
   return RefreshField();
 }
 
@@ -72,12 +70,10 @@ int32_t SearchCommand() {
   ClearResultList();
   if (IsSolved() != 0) return 0;
   ++SearchCommandsRunning;
-  const uint32_t start = TickCount();
-  const std::string result = Solve(SearchLimit);
-  const auto elapsed = static_cast<int32_t>(TickCount() - start);
-  AddListLine("Time: " + std::to_string(elapsed) + " ms");
-  AddListLine(result);
-  ExportSolution(result);
+  const TimedSearch search = SolveTimed(SearchLimit);
+  AddListLine(TimeLine(search.Milliseconds));
+  AddListLine(search.Result);
+  ExportSolution(search.Result);
   --SearchCommandsRunning;
   if (PendingEnd != 0 && SearchCommandsRunning == 0) EndFromOutside(PendingEnd);
   return 0;
