@@ -28,7 +28,7 @@ void ReadOption(std::span<const std::string> args, size_t& index, std::span<cons
   const OptionInfo* option = FindOption(options, name);
   if (option == nullptr) {
     parsed.Problem = "unknown option '" + std::string(name) + "'";
-  } else if (!option->TakesValue) {
+  } else if (!option->TakesValue()) {
     if (equals != std::string_view::npos) parsed.Problem = "option " + std::string(name) + " takes no value";
     parsed.Options[std::string(name)] = "";
   } else if (equals != std::string_view::npos) {

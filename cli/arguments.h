@@ -9,9 +9,13 @@
 
 namespace tq::cli {
 
+// One option of a command, with what its help and manual page say of it.
 struct OptionInfo {
-  std::string_view Name;  // with the leading "--"
-  bool TakesValue;
+  std::string_view Name = {};   // with the leading "--"
+  std::string_view Value = {};  // the name of the value it takes, such as "FILE"; empty for a flag
+  std::string_view Text = {};   // what it does: one paragraph, wrapped where it is shown
+
+  constexpr bool TakesValue() const { return !Value.empty(); }
 };
 
 struct ParsedArguments {

@@ -5,6 +5,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "project_info.h"
 
 namespace tq::cli {
@@ -32,7 +33,7 @@ int ShowProgramHelp(Console& console) {
   for (const CommandInfo* command : AllCommands()) {
     console.Out << "  " << command->Name << std::string(10 - command->Name.size(), ' ') << command->Summary << '\n';
   }
-  console.Out << '\n' << LayoutHelp
+  console.Out << '\n' << Wrapped("", LayoutHelp, 0)
               << "Run \"trommelquirl-cli COMMAND --help\" for a command's options, and\n"
                  "\"trommelquirl-cli --version\" for the version.\n";
   return ExitOk;
@@ -44,7 +45,7 @@ int ShowVersion(Console& console) {
 }
 
 int ShowCommandHelp(Console& console, const CommandInfo& command) {
-  console.Out << "usage: trommelquirl-cli " << command.Usage << '\n' << command.Help;
+  console.Out << CommandHelp(command);
   return ExitOk;
 }
 
@@ -57,10 +58,10 @@ std::string ArgumentCountProblem(const CommandInfo& command, const ParsedArgumen
 
 int RunCommand(Console& console, const CommandInfo& command, std::span<const std::string> args) {
   const ParsedArguments parsed = ParseArguments(args, command.Options);
-  if (!parsed.Problem.empty()) return ReportUsage(console, parsed.Problem, command.Usage);
+  if (!parsed.Problem.empty()) return ReportUsage(console, parsed.Problem, UsageOf(command));
   if (parsed.HelpAsked) return ShowCommandHelp(console, command);
   const std::string problem = ArgumentCountProblem(command, parsed);
-  if (!problem.empty()) return ReportUsage(console, problem, command.Usage);
+  if (!problem.empty()) return ReportUsage(console, problem, UsageOf(command));
   return command.Run(console, parsed);
 }
 

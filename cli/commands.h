@@ -9,26 +9,25 @@
 
 namespace tq::cli {
 
+// A command: what runs it, and everything its help, manual page and completion say of it.
+// Texts hold paragraphs one per line; they are wrapped where they are shown.
 struct CommandInfo {
-  std::string_view Name;
-  std::string_view Summary;  // one line for the command list
-  std::string_view Usage;    // what follows "usage: trommelquirl-cli "
-  // The rest of COMMAND --help: paragraphs apart by blank lines. Every option is described in
-  // a paragraph of its own lines "  --name VALUE   what it does", the text going on, indented,
-  // on the lines below; the manual page is made from these lines.
-  std::string_view Help;
-  std::span<const OptionInfo> Options;
-  std::span<const std::string_view> Arguments;  // names of the positional arguments, in order
-  size_t RequiredArguments;                     // the first this many must be given
-  int (*Run)(Console& console, const ParsedArguments& args);
-  bool LastRepeats = false;  // the last argument may be given any number of times
+  std::string_view Name = {};
+  std::string_view Summary = {};  // one line for the command list
+  std::string_view About = {};    // what the command does, before the options
+  std::span<const OptionInfo> Options = {};
+  std::string_view Notes = {};                       // after the options, such as the exit statuses
+  std::span<const std::string_view> Arguments = {};  // names of the positional arguments, in order
+  size_t RequiredArguments = 0;                 // the first this many must be given
+  bool LastRepeats = false;                     // the last argument may be given any number of times
+  int (*Run)(Console& console, const ParsedArguments& args) = nullptr;
 };
 
 // What a LAYOUT argument is, for the program's help and its manual page.
 inline constexpr std::string_view LayoutHelp =
-    "A LAYOUT is 26 characters, one per slot, column by column: a space (or \"_\") for an\n"
-    "empty slot, 0 to 5 for a ball of that colour. The start position is\n"
-    "\"30000_111132222_444435555_\".\n";
+    "A LAYOUT is 26 characters, one per slot, column by column: \"_\" (or a space) for an empty slot, "
+    "0 to 5 for a ball of that colour. The start position is \"30000_111132222_444435555_\". Every "
+    "layout the program prints is written with \"_\".";
 
 // Every command, in the order the help lists them.
 std::span<const CommandInfo* const> AllCommands();

@@ -13,6 +13,12 @@ std::string LayoutFromArgument(std::string_view text) {
   return layout;
 }
 
+std::string ShownLayout(std::string_view layout) {
+  std::string shown(layout);
+  std::ranges::replace(shown, ' ', '_');
+  return shown;
+}
+
 bool ReadLayoutArgument(Console& console, std::string_view text, std::string& layout, std::string_view where) {
   layout = LayoutFromArgument(text);
   const std::string problem = LayoutProblem(layout);

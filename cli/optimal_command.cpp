@@ -1,10 +1,13 @@
 // optimal [--fast] [--db FILE] [--stats] LAYOUT...: shortest solutions from the optimal solver,
 // for layouts given as arguments or read one per line from standard input.
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/end_signals.h"
+#include "cli/help.h"
 #include "cli/layout_argument.h"
 #include "cli/solutions_file.h"
 #include "cli/solver_table.h"
@@ -15,9 +18,18 @@ namespace tq::cli {
 
 namespace {
 
-constexpr OptionInfo Options[] = {{"--fast", false}, {"--db", true}, {"--stats", false}};
+constexpr OptionInfo Options[] = {
+    {.Name = "--fast",
+     .Text = "answer sooner with a solution that may be a few moves longer: FASTTEXT"},
+    {.Name = "--db",
+     .Value = "FILE",
+     .Text = "add each solution to the solutions file FILE (created if missing, with its folder), so that "
+             "the program answers the layout at once (\"Saved Field...\"); a layout the file holds a solution "
+             "no longer for is left as it is. Ended by a closed output, Ctrl-C or SIGTERM, the command saves "
+             "the solutions found so far first."},
+    {.Name = "--stats", .Text = "write \"Length: L Nodes: N Time: T ms\" for each layout to standard error"},
+};
 constexpr std::string_view Arguments[] = {"LAYOUT"};
-constexpr std::string_view Usage = "optimal [--fast] [--db FILE] [--stats] LAYOUT...";
 constexpr std::string_view FromInput = "-";
 
 // Adds a solution to the solutions list, unless the list knows one no longer: storing it then
@@ -36,24 +48,29 @@ class Answers {
       : console_(console), table_(table), stats_(args.Has("--stats")), store_(args.Has("--db")) {
     options_.Fast = args.Has("--fast");
     options_.Threads = SolverThreads();
+    options_.ShouldStop = [] { return EndSignal() != 0; };
   }
 
   // One line on standard output, flushed at once for whoever waits on the other end of a pipe.
-  bool Answer(const std::string& layout) {
+  // Nothing when the next layout may follow; otherwise the status to end with.
+  std::optional<int> Answer(const std::string& layout) {
+    if (EndSignal() != 0) return ExitOk;  // the process ends by the signal once the file is saved
     const auto start = std::chrono::steady_clock::now();
     const optimal::SearchResult result = optimal::Solve(table_, layout, options_);
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    if (result.Status == optimal::SearchStatus::Stopped) return ExitOk;
     if (result.Status != optimal::SearchStatus::Solved) {
-      ReportProblem(console_, "no solution found for " + layout);
-      return false;
+      ReportProblem(console_, "no solution found for " + ShownLayout(layout));
+      return ExitNegative;
     }
+    if (store_) Remember(layout, result.Solution);  // found, whether or not anyone reads it
     console_.Out << result.Solution << std::endl;
+    if (!console_.Out) return ExitRefused;  // said by main, which sees why the output failed
     if (stats_) {
       console_.Err << "Length: " << result.Solution.size() << " Nodes: " << result.Nodes << " Time: " << elapsed.count()
                    << " ms\n";
     }
-    if (store_) Remember(layout, result.Solution);
-    return true;
+    return std::nullopt;
   }
 
  private:
@@ -68,7 +85,7 @@ class Answers {
 bool ReadLayoutArguments(Console& console, const std::vector<std::string>& texts, std::vector<std::string>& layouts) {
   for (const std::string& text : texts) {
     if (text == FromInput) {
-      ReportUsage(console, "\"-\" (layouts from standard input) must be the only LAYOUT", Usage);
+      ReportUsage(console, "\"-\" (layouts from standard input) must be the only LAYOUT", UsageOf(OptimalCommand()));
       return false;
     }
     std::string layout;
@@ -87,14 +104,14 @@ int AnswerInput(Console& console, Answers& answers) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::string layout;
     if (!ReadLayoutArgument(console, line, layout, "line " + std::to_string(lineNumber) + ": ")) return ExitRefused;
-    if (!answers.Answer(layout)) return ExitNegative;
+    if (const std::optional<int> end = answers.Answer(layout)) return *end;
   }
   return ExitOk;
 }
 
 int AnswerArguments(const std::vector<std::string>& layouts, Answers& answers) {
   for (const std::string& layout : layouts) {
-    if (!answers.Answer(layout)) return ExitNegative;
+    if (const std::optional<int> end = answers.Answer(layout)) return *end;
   }
   return ExitOk;
 }
@@ -106,6 +123,9 @@ int RunOptimal(Console& console, const ParsedArguments& args) {
   const std::string* db = args.Value("--db");
   if (db != nullptr && !OpenSolutionsFile(console, *db, true)) return ExitRefused;
   const std::shared_ptr<const optimal::PatternTable> table = LoadSolverTable(console);
+  // From the first solution on, an end signal lets the file be saved first.
+  std::optional<EndSignalHold> hold;
+  if (db != nullptr) hold.emplace(console.Out);
   Answers answers(console, *table, args);
   const int status = fromInput ? AnswerInput(console, answers) : AnswerArguments(layouts, answers);
   if (db != nullptr && !SaveSolutionsFile(console, *db)) return ExitRefused;
@@ -116,32 +136,24 @@ int RunOptimal(Console& console, const ParsedArguments& args) {
 
 const CommandInfo& OptimalCommand() {
   static const CommandInfo command{
-      "optimal",
-      "find a shortest solution for each layout",
-      Usage,
-      "Finds a shortest solution for each LAYOUT, every move counting as one, and prints one\n"
-      "line per layout, in order: the solution's digits (1 to 5, see explain), or an empty\n"
-      "line for a solved layout. Any layout the moves can reach is answered, usually in a\n"
-      "fraction of a second. With \"-\" as the only LAYOUT, reads layouts from standard input,\n"
-      "one per line (a trailing space is the layout's last empty slot), and answers each as\n"
-      "it comes.\n\n"
-      "The first run builds the solver's table (110 MB, some seconds on all cores) and keeps\n"
-      "it in $XDG_CACHE_HOME/trommelquirl (by default ~/.cache/trommelquirl); later runs load\n"
-      "it from there.\n\n"
-      "  --fast      answer faster with a solution that may be a few moves longer (about one\n"
-      "              on average, in about a third of the time)\n"
-      "  --db FILE   add each solution to the solutions file FILE (created if missing), so\n"
-      "              that the program answers the layout at once (\"Saved Field...\"); a\n"
-      "              layout the file holds a solution no longer for is left as it is\n"
-      "  --stats     write \"Length: L Nodes: N Time: T ms\" for each layout to standard error\n\n"
-      "Exit status: 0 every layout answered, 2 bad input (for standard input with its line\n"
-      "number; the layouts before it are answered) or a solutions file that cannot be read\n"
-      "or saved.\n",
-      Options,
-      Arguments,
-      1,
-      RunOptimal,
-      true,
+      .Name = "optimal",
+      .Summary = "find a shortest solution for each layout",
+      .About = "Finds a shortest solution for each LAYOUT, every move counting as one, and prints one line per "
+               "layout, in order: the solution's digits (1 to 5, see explain), or an empty line for a solved "
+               "layout. Any layout the moves can reach is answered, usually in a fraction of a second. With "
+               "\"-\" as the only LAYOUT, reads layouts from standard input, one per line (a trailing space is "
+               "the layout's last empty slot), and answers each as it comes.\n"
+               "The first run builds the solver's table (110 MB, some seconds on all cores) and keeps it in "
+               "$XDG_CACHE_HOME/trommelquirl (by default ~/.cache/trommelquirl); later runs load it from "
+               "there.\n",
+      .Options = Options,
+      .Notes = "Exit status: 0 every layout answered, 2 bad input (for standard input with its line number; the "
+               "layouts before it are answered), a solutions file that cannot be read or saved, or output that "
+               "cannot be written.\n",
+      .Arguments = Arguments,
+      .RequiredArguments = 1,
+      .LastRepeats = true,
+      .Run = RunOptimal,
   };
   return command;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "store/data_directory.h"
 #include "store/shared_solutions_file.h"
 #include "store/solutions.h"
 
@@ -33,6 +34,9 @@ bool OpenSolutionsFile(Console& console, const std::string& path, bool forSaving
     return false;
   }
   if (!forSaving) return true;
+  // As the program makes its data folder: a first run on a fresh account then just works. What
+  // cannot be made is told by the check below.
+  EnsureDataDirectory(std::filesystem::path(SolutionsFile).parent_path().string());
   // A search may run for minutes: a save that cannot be made is better told before it.
   const std::string problem = SharedSolutionsFile::SaveProblem(SolutionsFile);
   if (problem.empty()) return true;

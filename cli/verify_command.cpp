@@ -54,18 +54,16 @@ int RunVerify(Console& console, const ParsedArguments& args) {
 
 const CommandInfo& VerifyCommand() {
   static const CommandInfo command{
-      "verify",
-      "replay every entry of a solutions file",
-      "verify FILE",
-      "Replays each entry of the solutions file FILE from its layout and lists every entry\n"
-      "that does not end solved, as: line N: \"LAYOUT\" \"SOLUTION\": why. An entry whose layout\n"
-      "no moves can reach (blank lines, short lines, wrong characters or ball counts) is\n"
-      "listed as failed. Ends with \"entries: N, solved: M, failed: K\".\n\n"
-      "Exit status: 0 all entries solve, 1 some failed, 2 the file is missing or unreadable.\n",
-      {},
-      Arguments,
-      1,
-      RunVerify,
+      .Name = "verify",
+      .Summary = "replay every entry of a solutions file",
+      .About = "Replays each entry of the solutions file FILE from its layout and lists every entry that does "
+               "not end solved, as: line N: \"LAYOUT\" \"SOLUTION\": why, with the line's text as the file "
+               "holds it. An entry whose layout no moves can reach (blank lines, short lines, wrong characters "
+               "or ball counts) is listed as failed. Ends with \"entries: N, solved: M, failed: K\".\n",
+      .Notes = "Exit status: 0 all entries solve, 1 some failed, 2 the file is missing or unreadable.\n",
+      .Arguments = Arguments,
+      .RequiredArguments = 1,
+      .Run = RunVerify,
   };
   return command;
 }

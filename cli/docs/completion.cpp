@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/docs/help_text.h"
 
 namespace tq::cli::docs {
 
@@ -13,7 +12,6 @@ namespace {
 constexpr std::string_view FileValue = "FILE";
 
 void WriteCommandCase(std::ostream& out, const CommandInfo& command) {
-  const std::vector<HelpBlock> help = ReadHelp(command.Help);
   out << "    " << command.Name << ")\n      options='";
   for (const OptionInfo& option : command.Options) out << option.Name << ' ';
   out << "--help'\n";
@@ -21,11 +19,10 @@ void WriteCommandCase(std::ostream& out, const CommandInfo& command) {
   out << "      files=" << (takesFile ? 1 : 0) << '\n';
   bool anyValue = false;
   for (const OptionInfo& option : command.Options) {
-    if (!option.TakesValue) continue;
+    if (!option.TakesValue()) continue;
     if (!anyValue) out << "      case $prev in\n";
     anyValue = true;
-    const OptionHelp* described = FindOption(help, option.Name);
-    const bool file = described != nullptr && described->Value == FileValue;
+    const bool file = option.Value == FileValue;
     out << "        " << option.Name << ") " << (file ? "_trommelquirl_cli_files; " : "") << "return ;;\n";
   }
   if (anyValue) out << "      esac\n";

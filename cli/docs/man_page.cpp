@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "cli/docs/help_text.h"
+#include "cli/help.h"
 #include "cli/shown_text.h"
 
 namespace tq::cli::docs {
@@ -23,39 +23,31 @@ std::string TextLine(std::string_view text) {
   return (escaped.starts_with('.') || escaped.starts_with('\'') ? "\\&" : "") + escaped + '\n';
 }
 
-// "solve [--db FILE] LAYOUT": the command and the options in bold, the values in italics.
-std::string Synopsis(std::string_view usage) {
-  std::string out;
-  std::istringstream words{std::string(usage)};
-  std::string word;
-  bool first = true;
-  while (words >> word) {
-    const size_t open = word.find_first_not_of('[');
-    const size_t close = word.find_last_not_of(']') + 1;
-    const std::string core = word.substr(open, close - open);
-    const bool variable = core.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ.") == std::string::npos;
-    if (!first) out += ' ';
-    out += word.substr(0, open) + (variable ? "\\fI" : "\\fB") + Escaped(core) + "\\fR" + word.substr(close);
-    first = false;
-  }
-  return out + '\n';
+// The command and its options in bold, the values and arguments in italics.
+// Every dash a minus sign, so that no line breaks inside "--all-lines".
+std::string SynopsisWord(std::string_view word, bool variable) {
+  std::string shown;
+  for (const char c : Escaped(word)) shown += c == '-' && !shown.ends_with('\\') ? std::string("\\-") : std::string(1, c);
+  return (variable ? "\\fI" : "\\fB") + shown + "\\fR";
 }
 
-void WriteOption(std::ostream& out, const OptionHelp& option) {
-  out << ".TP\n.B " << Escaped(option.Name);
-  if (!option.Value.empty()) out << " \\fI" << Escaped(option.Value) << "\\fR";
-  out << '\n' << TextLine(option.Text);
+std::string Synopsis(const CommandInfo& command) {
+  return "\\fBtrommelquirl\\-cli\\fR " + UsageOf(command, SynopsisWord) + '\n';
+}
+
+void WriteParagraphs(std::ostream& out, std::string_view text) {
+  for (std::string_view paragraph : Paragraphs(text)) out << ".PP\n" << TextLine(paragraph);
 }
 
 void WriteCommand(std::ostream& out, const CommandInfo& command) {
-  out << ".SS " << Escaped(command.Name) << '\n' << Synopsis("trommelquirl-cli " + std::string(command.Usage));
-  for (const HelpBlock& block : ReadHelp(command.Help)) {
-    if (block.Options.empty()) {
-      out << ".PP\n" << TextLine(block.Text);
-    } else {
-      for (const OptionHelp& option : block.Options) WriteOption(out, option);
-    }
+  out << ".SS " << Escaped(command.Name) << '\n' << Synopsis(command);
+  WriteParagraphs(out, command.About);
+  for (const OptionInfo& option : command.Options) {
+    out << ".TP\n.B " << Escaped(option.Name);
+    if (option.TakesValue()) out << " \\fI" << Escaped(option.Value) << "\\fR";
+    out << '\n' << TextLine(option.Text);
   }
+  WriteParagraphs(out, command.Notes);
 }
 
 void WriteHead(std::ostream& out, std::string_view version, std::string_view date) {
@@ -63,6 +55,7 @@ void WriteHead(std::ostream& out, std::string_view version, std::string_view dat
       << ".TH TROMMELQUIRL\\-CLI 1 \"" << Escaped(date) << "\" \"Trommelquirl " << Escaped(version)
       << "\" \"User Commands\"\n"
          ".nh\n"
+         ".nr HY 0\n"
          ".SH NAME\n"
          "trommelquirl\\-cli \\- play, solve and check drum puzzle positions from a terminal\n"
          ".SH SYNOPSIS\n"
@@ -91,7 +84,7 @@ void WriteHead(std::ostream& out, std::string_view version, std::string_view dat
 }
 
 void WriteTail(std::ostream& out) {
-  out << ".SH LAYOUT\n" << TextLine(ReadHelp(LayoutHelp).front().Text)
+  out << ".SH LAYOUT\n" << TextLine(LayoutHelp)
       << ".SH EXIT STATUS\n"
          ".TP\n0\nSuccess.\n"
          ".TP\n1\n\\(lqNo Result\\(rq from\n.BR solve ,\nor entries that do not end solved in\n.BR verify .\n"
@@ -99,11 +92,13 @@ void WriteTail(std::ostream& out) {
          "or a solutions file that cannot be read or saved;\n"
          "or standard output that cannot be written.\n"
          ".SH EXAMPLES\n"
-         "Scramble the start position the same way every time:\n"
-         ".PP\n.RS\n.EX\ntrommelquirl\\-cli scramble \\-\\-seed 7\n.EE\n.RE\n"
+         "Scramble the start position the same way every time, and search for a solution of it:\n"
+         ".PP\n.RS\n.EX\ntrommelquirl\\-cli scramble \\-\\-seed 7\n"
+         "trommelquirl\\-cli solve $(trommelquirl\\-cli scramble \\-\\-seed 7)\n.EE\n.RE\n"
          ".PP\n"
          "Solve a position, remembering the solution in the desktop program's solutions file\n"
-         "(while the program is not running, since it writes that file when it quits):\n"
+         "(its folder is made when missing; a save keeps what a running program saved meanwhile,\n"
+         "and the program's own save keeps this one):\n"
          ".PP\n.RS\n.EX\n"
          "trommelquirl\\-cli solve \\-\\-db ~/.local/share/trommelquirl/Loesungen.txt \\e\n"
          "    31100_221134422_554430055_\n"
@@ -122,12 +117,36 @@ void WriteTail(std::ostream& out) {
          ".EE\n.RE\n"
          ".SH FILES\n"
          ".TP\n"
+         ".I $XDG_DATA_HOME/trommelquirl/Loesungen.txt\n"
+         "The desktop program's solutions file (by default under\n"
+         ".IR ~/.local/share ),\n"
+         "which\n"
+         ".B \\-\\-db\n"
+         "may name; the command line uses no file unless told.\n"
+         ".TP\n"
          ".I $XDG_CACHE_HOME/trommelquirl/optimal\\-full.table\n"
-         "The table of\n"
-         ".BR optimal ,\n"
-         "built on its first run (by default under\n"
-         ".IR ~/.cache );\n"
+         "The table the\n"
+         ".B optimal\n"
+         "command searches with (110 MB, by default under\n"
+         ".IR ~/.cache ),\n"
+         "built on its first run and loaded on later ones;\n"
          "deleting it only makes the next run build it again.\n"
+         ".SH SIGNALS\n"
+         "SIGINT, SIGTERM and SIGHUP end a command at once, except\n"
+         ".B solve\n"
+         "and\n"
+         ".B optimal\n"
+         "with\n"
+         ".BR \\-\\-db :\n"
+         "they first save the solutions found so far, then end by that signal.\n"
+         "A reader that goes away (the other end of a pipe closed) fails the output like any write\n"
+         "error, with status 2;\n"
+         ".B solve\n"
+         "and\n"
+         ".B optimal\n"
+         "then stop at once, and with\n"
+         ".B \\-\\-db\n"
+         "save first.\n"
          ".SH SEE ALSO\n"
          ".BR trommelquirl (6)\n";
 }
@@ -162,12 +181,8 @@ std::string Escaped(std::string_view text) {
 std::vector<std::string> UndocumentedOptions(std::span<const CommandInfo* const> commands) {
   std::vector<std::string> missing;
   for (const CommandInfo* command : commands) {
-    const std::vector<HelpBlock> help = ReadHelp(command->Help);
     for (const OptionInfo& option : command->Options) {
-      const OptionHelp* described = FindOption(help, option.Name);
-      if (described == nullptr || described->Text.empty() || described->Value.empty() == option.TakesValue) {
-        missing.push_back(std::string(command->Name) + " " + std::string(option.Name));
-      }
+      if (option.Text.empty()) missing.push_back(std::string(command->Name) + " " + std::string(option.Name));
     }
   }
   return missing;

@@ -14,13 +14,14 @@ namespace {
 
 const std::string Start = "30000 111132222 444435555 ";
 
-TEST(LayoutArgument, UnderscoresStandForSpaces) {
+TEST(LayoutArgument, UnderscoresStandForSpacesBothWays) {
   EXPECT_EQ(LayoutFromArgument("30000_111132222_444435555_"), Start);
   EXPECT_EQ(LayoutProblem(LayoutFromArgument("_300001111_322224444_35555")), "");
+  EXPECT_EQ(ShownLayout(Start), "30000_111132222_444435555_");
 }
 
 TEST(ParseArguments, ReadsOptionsAnywhereInBothForms) {
-  const OptionInfo options[] = {{"--db", true}, {"--stats", false}};
+  const OptionInfo options[] = {{.Name = "--db", .Value = "FILE"}, {.Name = "--stats"}};
   const std::vector<std::string> args = {"--db", "a.txt", "LAYOUT", "--stats", "--db=b.txt", "--", "--stats"};
   const ParsedArguments parsed = ParseArguments(args, options);
   EXPECT_EQ(parsed.Problem, "");
@@ -32,7 +33,7 @@ TEST(ParseArguments, ReadsOptionsAnywhereInBothForms) {
 }
 
 TEST(ParseArguments, ReportsWhatItCannotUnderstand) {
-  const OptionInfo options[] = {{"--db", true}, {"--stats", false}};
+  const OptionInfo options[] = {{.Name = "--db", .Value = "FILE"}, {.Name = "--stats"}};
   auto problem = [&](std::vector<std::string> args) { return ParseArguments(args, options).Problem; };
   EXPECT_EQ(problem({"--dbx", "f"}), "unknown option '--dbx'");
   EXPECT_EQ(problem({"-x"}), "unknown option '-x'");

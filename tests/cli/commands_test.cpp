@@ -1,6 +1,7 @@
 // trommelquirl-cli run as a child process: help, usage errors, and the commands without a search.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace tq::cli::test {
 namespace {
 
 const std::string SlidDown = " 300001111 322224444 35555";
+const std::string SlidDownTyped = "_300001111_322224444_35555";
+const std::string StartTyped = "30000_111132222_444435555_";
 
 void ExpectRefused(const CliRun& run, const std::string& problem) {
   EXPECT_EQ(run.Status, 2);
@@ -75,47 +78,58 @@ TEST(CliLayouts, EveryCommandRefusesALayoutNoMovesReach) {
 }
 
 TEST(CliApply, ReplaysTheDigitsAndCountsCorrectColumns) {
-  EXPECT_EQ(RunCli({"apply", Start, "2"}).Out, "31100 221134422 554430055 \nRichtige Spalten: 0\n");
-  // Other characters are skipped; "_" stands for a space.
-  EXPECT_EQ(RunCli({"apply", "31100_221134422_554430055_", "x1 "}).Out, Start + "\nRichtige Spalten: 5\n");
-  EXPECT_EQ(RunCli({"apply", Start, ""}).Out, Start + "\nRichtige Spalten: 5\n");
+  // Layouts are printed with "_", and read with either spelling.
+  EXPECT_EQ(RunCli({"apply", Start, "2"}).Out, "31100_221134422_554430055_\nRichtige Spalten: 0\n");
+  EXPECT_EQ(RunCli({"apply", "31100_221134422_554430055_", "1"}).Out, StartTyped + "\nRichtige Spalten: 5\n");
+  EXPECT_EQ(RunCli({"apply", Start, ""}).Out, StartTyped + "\nRichtige Spalten: 5\n");
   const CliRun slid = RunCli({"apply", Start, "5"});
   EXPECT_EQ(slid.Status, 0);
-  EXPECT_EQ(slid.Out, SlidDown + "\nRichtige Spalten: 2\n");
+  EXPECT_EQ(slid.Out, SlidDownTyped + "\nRichtige Spalten: 2\n");
 }
 
 TEST(CliApply, TakesTheSlideStateFromTheLayout) {
   // From a slid-down layout a slide goes back up; with the wrong state it would lose balls.
-  EXPECT_EQ(RunCli({"apply", SlidDown, "5"}).Out, Start + "\nRichtige Spalten: 5\n");
-  EXPECT_EQ(RunCli({"apply", SlidDown, "12345"}).Out, Start + "\nRichtige Spalten: 5\n");
+  EXPECT_EQ(RunCli({"apply", SlidDown, "5"}).Out, StartTyped + "\nRichtige Spalten: 5\n");
+  EXPECT_EQ(RunCli({"apply", SlidDown, "12345"}).Out, StartTyped + "\nRichtige Spalten: 5\n");
 }
 
-TEST(CliExplain, NamesEveryCharacterWithItsSeparator) {
-  const CliRun run = RunCli({"explain", "152x"});
+TEST(CliSolutionArguments, ARefusedCharacterIsNamedWithItsPosition) {
+  ExpectRefused(RunCli({"apply", Start, "x1 "}), "solution character 1 is 'x', not a move 1 to 5");
+  ExpectRefused(RunCli({"apply", Start, "1250"}), "solution character 4 is '0', not a move 1 to 5");
+  ExpectRefused(RunCli({"explain", "16"}), "solution character 2 is '6', not a move 1 to 5");
+  ExpectRefused(RunCli({"explain", "15 2"}), "solution character 3 is ' ', not a move 1 to 5");
+  ExpectRefused(RunCli({"explain", "1\x1b[2J"}), "solution character 2 is '\\x1B', not a move 1 to 5");
+}
+
+TEST(CliExplain, NamesEveryMoveWithItsSeparator) {
+  const CliRun run = RunCli({"explain", "1524"});
   EXPECT_EQ(run.Status, 0);
-  EXPECT_EQ(run.Out, "Oben rechts,\r\nOben <-> Unten,\r\nOben links,\r\n,\r\n");
+  EXPECT_EQ(run.Out, "Oben rechts,\r\nOben <-> Unten,\r\nOben links,\r\nUnten links,\r\n");
   EXPECT_EQ(RunCli({"explain", ""}).Out, "");
 }
 
+// As the command line prints it, with "_" for an empty slot.
 std::string ScrambledHere(uint32_t seed, int32_t moves, const std::string& layout) {
-  LayoutToField(layout);
-  SlideState = ReadSlideState();
+  PlaceLayout(layout);
   SeedRandom(seed);
   Scramble(moves);
-  return FieldToLayout();
+  std::string shown = FieldToLayout();
+  std::replace(shown.begin(), shown.end(), ' ', '_');
+  return shown;
 }
 
 TEST(CliScramble, DrawsTheMovesTheSeedGives) {
   EXPECT_EQ(RunCli({"scramble", "--seed", "12345"}).Out, ScrambledHere(12345, 3, Start) + "\n");
   EXPECT_EQ(RunCli({"scramble", "--seed=99", "--moves", "40", SlidDown}).Out, ScrambledHere(99, 40, SlidDown) + "\n");
-  EXPECT_EQ(RunCli({"scramble", "--moves", "0", "_300001111_322224444_35555"}).Out, SlidDown + "\n");
+  EXPECT_EQ(RunCli({"scramble", "--moves", "0", SlidDown}).Out, SlidDownTyped + "\n");
 }
 
 TEST(CliScramble, WithoutASeedStillGivesAReachableLayout) {
   const CliRun run = RunCli({"scramble", "--moves", "25"});
   EXPECT_EQ(run.Status, 0);
   ASSERT_EQ(run.Out.size(), 27u);
-  // apply checks the layout, so a bad one would be refused there.
+  // One shell word, which apply checks, so a bad one would be refused there.
+  EXPECT_EQ(run.Out.find(' '), std::string::npos) << run.Out;
   EXPECT_EQ(RunCli({"apply", run.Out.substr(0, 26), ""}).Status, 0);
 }
 

@@ -1,54 +1,57 @@
-// The manual page and the completion are made from the command table: every command and
-// option there reaches them, and help text cannot break the page's markup.
+// The help, the manual page and the completion are made from the command table: every command
+// and option there reaches them, lines keep to the width, and text cannot break the markup.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/docs/help_text.h"
+#include "cli/help.h"
+#include "cli/docs/completion.h"
 #include "cli/docs/man_page.h"
 
 namespace tq::cli::docs {
 namespace {
 
-TEST(HelpText, ReadsParagraphsAndOptionListsWithTheirContinuationLines) {
-  const std::vector<HelpBlock> blocks = ReadHelp(
-      "Does a thing\n"
-      "over two lines.\n"
-      "\n"
-      "  --db FILE   use FILE,\n"
-      "              which is created\n"
-      "  --stats     count\n"
-      "  -q          be quiet\n"
-      "\n"
-      "Exit status: 0.\n");
-  ASSERT_EQ(blocks.size(), 3u);
-  EXPECT_EQ(blocks[0].Text, "Does a thing over two lines.");
-  EXPECT_TRUE(blocks[0].Options.empty());
-  ASSERT_EQ(blocks[1].Options.size(), 3u);
-  EXPECT_EQ(blocks[1].Text, "");
-  EXPECT_EQ(blocks[1].Options[0].Name, "--db");
-  EXPECT_EQ(blocks[1].Options[0].Value, "FILE");
-  EXPECT_EQ(blocks[1].Options[0].Text, "use FILE, which is created");
-  EXPECT_EQ(blocks[1].Options[1].Name, "--stats");
-  EXPECT_EQ(blocks[1].Options[1].Value, "");
-  EXPECT_EQ(blocks[1].Options[1].Text, "count");
-  EXPECT_EQ(blocks[1].Options[2].Name, "-q");
-  EXPECT_EQ(blocks[2].Text, "Exit status: 0.");
-  EXPECT_EQ(FindOption(blocks, "--stats"), &blocks[1].Options[1]);
-  EXPECT_EQ(FindOption(blocks, "--seed"), nullptr);
-}
-
 int RunNothing(Console&, const ParsedArguments&) { return 0; }
+
+constexpr OptionInfo RollOptions[] = {
+    {.Name = "--seed", .Value = "S", .Text = "seed the generator with S, so that the same seed gives the same moves every time"},
+    {.Name = "--fast", .Text = "quick"},
+};
+constexpr std::string_view RollArguments[] = {"LAYOUT", "MORE"};
+const CommandInfo Roll{.Name = "roll",
+                       .About = "Rolls.\nThen stops.\n",
+                       .Options = RollOptions,
+                       .Notes = "Exit status: 0.\n",
+                       .Arguments = RollArguments,
+                       .RequiredArguments = 1,
+                       .LastRepeats = true,
+                       .Run = RunNothing};
+
+TEST(HelpText, IsFormattedFromTheTableWithOptionsInAColumnWithinTheWidth) {
+  EXPECT_EQ(UsageOf(Roll), "roll [--seed S] [--fast] LAYOUT [MORE...]");
+  EXPECT_EQ(CommandHelp(Roll),
+            "usage: trommelquirl-cli roll [--seed S] [--fast] LAYOUT [MORE...]\n"
+            "Rolls.\n\nThen stops.\n\n"
+            "  --seed S   seed the generator with S, so that the same seed gives the same\n"
+            "             moves every time\n"
+            "  --fast     quick\n\n"
+            "Exit status: 0.\n");
+  // A word longer than the width stands alone rather than being cut.
+  EXPECT_EQ(Wrapped("", "a " + std::string(12, 'b') + " c", 2, 10), "a\n  " + std::string(12, 'b') + "\n  c\n");
+  for (const CommandInfo* command : AllCommands()) {
+    const std::vector<std::string_view> lines = Paragraphs(CommandHelp(*command));
+    for (size_t k = 1; k < lines.size(); ++k) EXPECT_LE(lines[k].size(), HelpWidth) << lines[k];  // past the usage
+  }
+}
 
 TEST(ManualPage, OnlyATableWhoseHelpDescribesEveryOptionPasses) {
   EXPECT_EQ(UndocumentedOptions(AllCommands()), std::vector<std::string>{});
-  static constexpr OptionInfo options[] = {{"--seed", true}, {"--moves", true}, {"--fast", false}};
-  const CommandInfo command{"roll", "", "roll", "  --seed S   seed\n  --moves    number\n", options, {}, 0, RunNothing};
+  static constexpr OptionInfo options[] = {{.Name = "--seed", .Value = "S", .Text = "seed"}, {.Name = "--moves", .Value = "N"}};
+  const CommandInfo command{.Name = "roll", .Options = options, .Run = RunNothing};
   const CommandInfo* commands[] = {&command};
-  // --moves is described without the value it takes, --fast not at all.
-  EXPECT_EQ(UndocumentedOptions(commands), (std::vector<std::string>{"roll --moves", "roll --fast"}));
+  EXPECT_EQ(UndocumentedOptions(commands), (std::vector<std::string>{"roll --moves"}));
 }
 
 TEST(ManualPage, HasASectionForEveryCommandAndAnItemForEveryOption) {
@@ -60,6 +63,21 @@ TEST(ManualPage, HasASectionForEveryCommandAndAnItemForEveryOption) {
       EXPECT_NE(page.find("\n.B " + Escaped(option.Name)), std::string::npos) << option.Name;
     }
   }
+  const CommandInfo* roll[] = {&Roll};
+  const std::string rolled = ManualPage(roll, "1", "2000-01-01");
+  EXPECT_NE(rolled.find("\n\\fBtrommelquirl\\-cli\\fR \\fBroll\\fR [\\fB\\-\\-seed\\fR \\fIS\\fR] [\\fB\\-\\-fast\\fR] "
+                        "\\fILAYOUT\\fR [\\fIMORE\\fR...]\n.PP\nRolls.\n.PP\nThen stops.\n.TP\n.B \\-\\-seed \\fIS\\fR\n"),
+            std::string::npos)
+      << rolled;
+}
+
+TEST(Completion, OffersEachCommandsOptionsAndFileNamesWhereAFileIsTaken) {
+  const std::string script = BashCompletion(AllCommands());
+  EXPECT_NE(script.find("    solve)\n      options='--db --max-trials --stats --all-lines --help'\n      files=0\n"
+                        "      case $prev in\n        --db) _trommelquirl_cli_files; return ;;\n        --max-trials) return ;;\n"),
+            std::string::npos)
+      << script;
+  EXPECT_NE(script.find("    verify)\n      options='--help'\n      files=1\n"), std::string::npos);
 }
 
 TEST(ManualPage, TextCannotBeReadAsMarkup) {
@@ -67,7 +85,7 @@ TEST(ManualPage, TextCannotBeReadAsMarkup) {
   EXPECT_EQ(Escaped("--db and -q, but command-line"), "\\-\\-db and \\-q, but command-line");
   EXPECT_EQ(Escaped("L\xc3\xb6sung \xe2\x86\x92 \xff"), "L\\[u00F6]sung \\[u2192] \\[u00FF]");
   // A help paragraph that starts with a dot or a quote stays text.
-  static const CommandInfo command{"x", "", "x", ".hidden\n\n'quoted\n", {}, {}, 0, RunNothing};
+  static const CommandInfo command{.Name = "x", .About = ".hidden\n'quoted\n", .Run = RunNothing};
   const CommandInfo* commands[] = {&command};
   const std::string page = ManualPage(commands, "1", "2000-01-01");
   EXPECT_NE(page.find("\n\\&.hidden\n"), std::string::npos);

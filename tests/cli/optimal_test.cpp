@@ -2,7 +2,11 @@
 // from standard input, refusals, statistics and the solutions file. The solver's table is the
 // one the test run's set-up step built into the build tree.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <regex>
 #include <string>
@@ -21,9 +25,8 @@ const std::string Deep = "42341 003112535 051244052 ";
 const std::string DeepTyped = "42341_003112535_051244052_";
 
 bool Solves(const std::string& layout, const std::string& solution) {
-  LayoutToField(layout);
-  int32_t slide = ReadSlideState();
-  ApplySolution(solution, slide);
+  PlaceLayout(layout);
+  ApplySolution(solution, SlideState);
   return IsSolved() == 5;
 }
 
@@ -116,6 +119,39 @@ TEST_F(CliOptimal, StoresEachSolutionForTheProgramToAnswerAtOnce) {
   // A layout the file answers as briefly already gets no second entry.
   EXPECT_EQ(RunCli({"optimal", "--db", file, OneLeft, Deep}).Status, 0);
   EXPECT_EQ(ReadWholeFile(file), stored);
+}
+
+TEST_F(CliOptimal, AReaderGoneEndsItWithStatusTwoAndTheSolutionsFoundSaved) {
+  const TempDirectory scratch;
+  const std::string file = scratch / "Loesungen.txt";
+  const CliRun run = RunCliIntoClosedPipe({"optimal", "--fast", "--db", file, "-"}, OneLeft + "\n" + TwoLeft + "\n");
+  EXPECT_EQ(run.Signal, 0) << "not ended by SIGPIPE";
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(run.Err, "trommelquirl-cli: cannot write the output: Broken pipe\n");
+  // The first answer was found before its line could not be written; nothing after it was searched.
+  EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n");
+}
+
+TEST_F(CliOptimal, AnEndSignalWhileWaitingForInputSavesTheAnswersAndEndsByThatSignal) {
+  const TempDirectory scratch;
+  const std::string file = scratch / "Loesungen.txt";
+  const std::string input = scratch / "input";
+  ASSERT_EQ(::mkfifo(input.c_str(), 0600), 0);
+  // Held open for reading too, so that neither side's open waits for the other.
+  const int writer = ::open(input.c_str(), O_RDWR);
+  ASSERT_GE(writer, 0);
+  const StartedCli started = StartCli({"optimal", "--db", file, "-"}, scratch / ".", input);
+  const std::string lines = OneLeft + "\n" + Deep + "\n";
+  ASSERT_EQ(::write(writer, lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+  // Both answers are out (each line is flushed as it is found); the input stays open.
+  for (int wait = 0; wait < 600 && LinesOf(ReadWholeFile(started.Out)).size() < 2; ++wait) ::usleep(50'000);
+  ::kill(started.Pid, SIGTERM);
+  const CliRun run = FinishCli(started);
+  ::close(writer);
+  EXPECT_EQ(run.Signal, SIGTERM) << run.Err;
+  const std::vector<std::string> answers = LinesOf(run.Out);
+  ASSERT_EQ(answers.size(), 2u) << run.Out;
+  EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n" + Deep + answers[1] + "\r\n");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ inline const std::string TwoLeft = tq::test::TwoLeftLayout;
 
 struct CliRun {
   int Status = -1;  // the exit status, or -1 when the child did not exit normally
+  int Signal = 0;   // the signal that ended the child, if one did
   std::string Out;
   std::string Err;
 };
@@ -29,12 +30,18 @@ CliRun RunCliWithInput(const std::vector<std::string>& args, const std::string& 
 // CliRun::Out stays empty.
 CliRun RunCliWithOutput(const std::vector<std::string>& args, const std::string& outPath);
 
-// A run started and not yet waited for, so that several can run at once.
+// The same with standard output into a pipe whose reading end is already closed, as after
+// `| head` has read its lines.
+CliRun RunCliIntoClosedPipe(const std::vector<std::string>& args, const std::string& input);
+
+// A run started and not yet waited for, so that several can run at once, or so that it can be
+// sent a signal. Standard input comes from `inPath`, which may be a named pipe.
 struct StartedCli {
   int Pid = -1;
   std::filesystem::path Out, Err;
 };
-StartedCli StartCli(const std::vector<std::string>& args, const std::filesystem::path& scratch);
+StartedCli StartCli(const std::vector<std::string>& args, const std::filesystem::path& scratch,
+                    const std::string& inPath = "/dev/null");
 CliRun FinishCli(const StartedCli& started);
 
 // The lines of a text, each without its "\n".

@@ -1,13 +1,17 @@
 // trommelquirl-cli solve as a child process: listed lines, results, trial stops and the solutions file.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "tests/cli/run_cli.h"
 
 namespace tq::cli::test {
@@ -17,6 +21,8 @@ namespace {
 const std::string TwoRight = "34400 551130022 114432255 ";
 // Twelve random moves away: nothing short solves it.
 const std::string FarAway = "14510 352240142 105433250 ";
+// 31 moves from solved: all sequences of 12 moves are tried within 700,000 trials.
+const std::string Deep = "42341_003112535_051244052_";
 
 bool IsTimeLine(const std::string& line) { return std::regex_match(line, std::regex("Time: [0-9]+ ms")); }
 
@@ -39,6 +45,50 @@ TEST(CliSolve, ShowsTheStatusLineOfEachFinishedLength) {
   EXPECT_TRUE(IsTimeLine(lines[1]));
   EXPECT_EQ(lines[2], "22");
   EXPECT_EQ(two.Err, "Trials: 10\n");
+}
+
+// The Time line's figure varies from run to run.
+std::vector<std::string> WithoutTimes(const std::string& out) {
+  std::vector<std::string> lines;
+  for (const std::string& line : LinesOf(out)) lines.push_back(std::regex_replace(line, std::regex("Time: [0-9]+ ms"), "Time"));
+  return lines;
+}
+
+TEST(CliSolve, PrintsTheCorrectColumnLinesOnlyWhenAllLinesAreAsked) {
+  const CliRun all = RunCli({"solve", "--all-lines", "--max-trials", "1000", FarAway});
+  const CliRun read = RunCli({"solve", "--max-trials", "1000", FarAway});
+  EXPECT_EQ(all.Status, 1);
+  EXPECT_EQ(read.Status, 1);
+  std::vector<std::string> expected = WithoutTimes(all.Out);
+  const auto correctColumns = [](const std::string& line) { return line.starts_with("Richtige Spalten: "); };
+  ASSERT_GT(std::count_if(expected.begin(), expected.end(), correctColumns), 0) << all.Out;
+  std::erase_if(expected, correctColumns);
+  EXPECT_EQ(WithoutTimes(read.Out), expected);
+}
+
+// In the tool's own process, as if standard error were a terminal.
+CliRun SolveInProcess(const std::vector<std::string>& args, bool errIsTerminal) {
+  std::ostringstream out, err;
+  std::istringstream in;
+  Console console{out, err, in, errIsTerminal};
+  CliRun run;
+  run.Status = RunCommandLine(console, args);
+  run.Out = out.str();
+  run.Err = err.str();
+  return run;
+}
+
+TEST(CliSolve, HintsAtTheShortestSolutionsOnceTheSearchPassesTwelveMovesOnATerminal) {
+  const std::vector<std::string> args = {"solve", "--max-trials", "700000", Deep};
+  const CliRun watched = SolveInProcess(args, true);
+  EXPECT_EQ(watched.Status, 1);
+  EXPECT_NE(watched.Out.find("Status: 12/100"), std::string::npos) << watched.Out;
+  const std::vector<std::string> lines = LinesOf(watched.Err);
+  ASSERT_EQ(lines.size(), 1u) << watched.Err;
+  EXPECT_NE(lines[0].find("many more moves"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("\"trommelquirl-cli optimal " + Deep + "\""), std::string::npos) << lines[0];
+  EXPECT_EQ(SolveInProcess(args, false).Err, "");
+  EXPECT_EQ(SolveInProcess({"solve", "--max-trials", "100000", Deep}, true).Err, "") << "not past 12 moves yet";
 }
 
 TEST(CliSolve, RefusesAPositionWithACorrectColumn) {
@@ -104,12 +154,30 @@ TEST_F(CliSolveWithFile, KeepsAFileUnchangedWhenNothingIsFound) {
   EXPECT_EQ(ReadWholeFile(file), OneLeft + "1\r\n");
 }
 
+TEST_F(CliSolveWithFile, MakesAMissingFolderAndShowsStoredBytesEscaped) {
+  // A stored text with a title change, a bell and a screen wipe: answered at once, and as the
+  // continuation of a search.
+  const std::string folder = scratch / "not/yet";
+  const std::string hostile = folder + "/Loesungen.txt";
+  const CliRun made = RunCli({"solve", "--db", hostile, "--max-trials", "2", FarAway});
+  EXPECT_EQ(made.Status, 1) << made.Err;
+  EXPECT_EQ(ReadWholeFile(hostile), "");
+  WriteWholeFile(hostile, OneLeft + "1\x1b]2;X\x07\x1b[2J\r\n");
+  const CliRun stored = RunCli({"solve", "--db", hostile, OneLeft});
+  EXPECT_EQ(stored.Status, 0);
+  EXPECT_EQ(LinesOf(stored.Out).back(), "1\\x1B]2;X\\x07\\x1B[2J");
+  const CliRun continued = RunCli({"solve", "--db", hostile, TwoLeft});
+  EXPECT_EQ(continued.Status, 0);
+  EXPECT_EQ(LinesOf(continued.Out).back(), "11\\x1B]2;X\\x07\\x1B[2J");
+}
+
 TEST_F(CliSolveWithFile, RefusesBeforeSearchingAFileThatCannotBeReadOrSaved) {
-  const std::string nowhere = scratch / "missing-directory/Loesungen.txt";
+  WriteWholeFile(scratch / "plain", "");
+  const std::string nowhere = scratch / "plain/Loesungen.txt";  // under a file: no folder can be made
   const CliRun missing = RunCli({"solve", "--db", nowhere, OneLeft});
   EXPECT_EQ(missing.Status, 2);
   EXPECT_EQ(missing.Out, "") << "no search ran";
-  EXPECT_EQ(missing.Err, "trommelquirl-cli: cannot save solutions file " + nowhere + ": No such file or directory\n");
+  EXPECT_EQ(missing.Err, "trommelquirl-cli: cannot save solutions file " + nowhere + ": Not a directory\n");
 
   std::filesystem::create_directory(file);
   const CliRun directory = RunCli({"solve", "--db", file, OneLeft});
@@ -123,6 +191,19 @@ TEST_F(CliSolveWithFile, RefusesBeforeSearchingAFileThatCannotBeReadOrSaved) {
   EXPECT_EQ(fifo.Status, 2);
   EXPECT_EQ(fifo.Err, "trommelquirl-cli: cannot read solutions file " + pipe + ": Not a regular file\n");
   EXPECT_EQ(RunCli({"solve", "--db", "/dev/zero", OneLeft}).Status, 2);
+}
+
+TEST_F(CliSolveWithFile, AnEndSignalDuringTheSearchSavesTheFileAndEndsByThatSignal) {
+  for (const int signal : {SIGTERM, SIGINT}) {
+    std::filesystem::remove(file);
+    const StartedCli started = StartCli({"solve", "--db", file, Deep}, scratch / ".");
+    ::usleep(300'000);  // long enough to be searching, and Deep needs 31 moves
+    ::kill(started.Pid, signal);
+    const CliRun run = FinishCli(started);
+    EXPECT_EQ(run.Signal, signal) << run.Err;
+    EXPECT_TRUE(std::filesystem::exists(file)) << "saved before it ended, with nothing found";
+    EXPECT_EQ(ReadWholeFile(file), "");
+  }
 }
 
 // Two searches at once on one file, round after round: neither loses the other's solution.

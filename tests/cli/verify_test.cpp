@@ -73,9 +73,13 @@ TEST_F(CliVerify, ShowsStoredBytesAndArgumentsWithoutHandingControlCodesToTheTer
   EXPECT_EQ(LinesOf(option.Err)[0], "trommelquirl-cli: unknown option '--\\xFF'");
 }
 
-TEST(CliOutput, AFullOrClosedOutputFailsTheCommandWithOneLine) {
+TEST(CliOutput, AFullOrClosedOutputOrAReaderGoneFailsTheCommandWithOneLine) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"scramble", "--seed", "1"}, {"explain", "12345"}, {"--help"}, {"solve", OneLeft}}) {
+    const CliRun gone = RunCliIntoClosedPipe(args, "");
+    EXPECT_EQ(gone.Signal, 0) << args[0] << ": not ended by SIGPIPE";
+    EXPECT_EQ(gone.Status, 2) << args[0];
+    EXPECT_EQ(gone.Err, "trommelquirl-cli: cannot write the output: Broken pipe\n") << args[0];
     const CliRun full = RunCliWithOutput(args, "/dev/full");
     EXPECT_EQ(full.Status, 2) << args[0];
     EXPECT_EQ(full.Err, "trommelquirl-cli: cannot write the output: No space left on device\n") << args[0];

@@ -1,0 +1,82 @@
+// The end signals are taken by one thread with sigwait, so that nothing else runs in a signal
+// handler: the command itself saves, on its own thread, once it sees the signal's number.
+#include "cli/end_signals.h"
+
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
+
+namespace tq::cli {
+
+namespace {
+
+std::atomic<int> Arrived{0};
+std::atomic<int> Holds{0};
+int WakeRead = -1;
+int WakeWrite = -1;
+
+sigset_t EndSignals() {
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, SIGINT);
+  sigaddset(&set, SIGTERM);
+  sigaddset(&set, SIGHUP);
+  return set;
+}
+
+// Ends the process as the signal's default action would, so that the caller sees which one.
+[[noreturn]] void EndBy(int signal) {
+  struct sigaction action{};
+  action.sa_handler = SIG_DFL;
+  sigemptyset(&action.sa_mask);
+  ::sigaction(signal, &action, nullptr);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal);
+  ::raise(signal);
+  ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);  // delivers the pending signal at once
+  ::_exit(128 + signal);
+}
+
+void AwaitEndSignal() {
+  const sigset_t set = EndSignals();
+  int signal = 0;
+  while (::sigwait(&set, &signal) != 0) {
+  }
+  Arrived.store(signal);
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t put = ::write(WakeWrite, &byte, 1);
+  if (Holds.load() == 0) EndBy(signal);
+}
+
+}  // namespace
+
+void WatchEndSignals() {
+  const sigset_t set = EndSignals();
+  ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
+  int wake[2];
+  if (::pipe(wake) == 0) {
+    WakeRead = wake[0];
+    WakeWrite = wake[1];
+  }
+  std::thread(AwaitEndSignal).detach();
+}
+
+int EndSignal() { return Arrived.load(); }
+
+int EndSignalWakeFd() { return WakeRead; }
+
+EndSignalHold::EndSignalHold(std::ostream& out) : out_(out) { Holds.fetch_add(1); }
+
+EndSignalHold::~EndSignalHold() {
+  if (Holds.fetch_sub(1) != 1) return;
+  const int signal = Arrived.load();
+  if (signal == 0) return;
+  out_.flush();
+  EndBy(signal);
+}
+
+}  // namespace tq::cli
