@@ -6,9 +6,11 @@
 // the fewest moves that leaves five correct columns, written as a solution text (digits 1 to 5,
 // every move code counting as one move). A solved layout gets the empty text. Of several shortest
 // sequences it returns the same one every time, whatever the number of threads. In the fast mode
-// it returns a sequence about one move longer than the shortest on average (up to five or six
-// on one position in a hundred), in about a quarter of the time; no bound on its length is
-// promised.
+// it returns a sequence 1.2 moves longer than the shortest on average, in under a third of the
+// time; no bound on its length is promised. Measured with bench/optimal/bench_optimal on 100
+// positions of 2,000 random moves (seeds 1 to 100), on one thread: 1.3 to 1.5 s against 4.8 to
+// 4.9 s for all 100, with 35 % of the positions looked up; 45 of them got a shortest solution
+// all the same, 18 one move more, and the most was 6 moves more, on one position.
 //
 // The table: the distance to the nearest solved position of the puzzle in which only the three
 // colour-3 balls and a class of balls are told apart (the Full table: two of the 4-ball colours
