@@ -195,14 +195,17 @@ TEST_F(CliSolveWithFile, RefusesBeforeSearchingAFileThatCannotBeReadOrSaved) {
 
 TEST_F(CliSolveWithFile, AnEndSignalDuringTheSearchSavesTheFileAndEndsByThatSignal) {
   for (const int signal : {SIGTERM, SIGINT}) {
-    std::filesystem::remove(file);
-    const StartedCli started = StartCli({"solve", "--db", file, Deep}, scratch / ".");
-    ::usleep(300'000);  // long enough to be searching, and Deep needs 31 moves
+    const std::filesystem::path folder = scratch / ("made-" + std::to_string(signal));
+    const std::string inFolder = folder / "Loesungen.txt";
+    const StartedCli started = StartCli({"solve", "--db", inFolder, Deep}, scratch / ".");
+    // The folder is made just before the search; Deep needs 31 moves, so it is still searching.
+    for (int wait = 0; wait < 600 && !std::filesystem::exists(folder); ++wait) ::usleep(10'000);
+    ::usleep(200'000);
     ::kill(started.Pid, signal);
     const CliRun run = FinishCli(started);
     EXPECT_EQ(run.Signal, signal) << run.Err;
-    EXPECT_TRUE(std::filesystem::exists(file)) << "saved before it ended, with nothing found";
-    EXPECT_EQ(ReadWholeFile(file), "");
+    EXPECT_TRUE(std::filesystem::exists(inFolder)) << "saved before it ended, with nothing found";
+    EXPECT_EQ(ReadWholeFile(inFolder), "");
   }
 }
 
