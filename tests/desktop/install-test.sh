@@ -52,7 +52,7 @@ complete_words() {
     completion "$root/usr/share/bash-completion/completions/trommelquirl-cli" trommelquirl-cli "$@"
 }
 [ "$(complete_words s)" = "solve scramble" ] || fail "completing 's' gives: $(complete_words s)"
-[ "$(complete_words solve --)" = "--db --max-trials --stats --help" ] || fail "completing 'solve --' gives: $(complete_words solve --)"
+[ "$(complete_words solve --)" = "--db --max-trials --stats --all-lines --help" ] || fail "completing 'solve --' gives: $(complete_words solve --)"
 mkdir -p "$work/files" && touch "$work/files/Loesungen.txt"
 [ "$(complete_words verify "$work/files/L")" = "$work/files/Loesungen.txt" ] || fail "verify does not complete file names"
 [ "$(complete_words solve --db "$work/files/L")" = "$work/files/Loesungen.txt" ] || fail "--db does not complete file names"
