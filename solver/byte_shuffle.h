@@ -43,12 +43,15 @@ template <bool Vector>
 [[gnu::always_inline]] inline void ShuffleBytes(const ByteShuffle& s, __m128i& low, __m128i& high) {
 #if TQ_VECTOR_COPIES
   if constexpr (Vector) {
-    const auto pick = [](__m128i bytes, __m128i control) {
-      return reinterpret_cast<__m128i>(__builtin_ia32_pshufb128(reinterpret_cast<__v16qi>(bytes),
-                                                                reinterpret_cast<__v16qi>(control)));
-    };
-    const __m128i newLow = _mm_or_si128(pick(low, s.LowFromLow), pick(high, s.LowFromHigh));
-    const __m128i newHigh = _mm_or_si128(pick(low, s.HighFromLow), pick(high, s.HighFromHigh));
+    // The builtin itself, not a helper: a helper that is not inlined would be built for any
+    // processor, where the instruction does not exist.
+    const auto l = reinterpret_cast<__v16qi>(low), h = reinterpret_cast<__v16qi>(high);
+    const __m128i newLow = _mm_or_si128(
+        reinterpret_cast<__m128i>(__builtin_ia32_pshufb128(l, reinterpret_cast<__v16qi>(s.LowFromLow))),
+        reinterpret_cast<__m128i>(__builtin_ia32_pshufb128(h, reinterpret_cast<__v16qi>(s.LowFromHigh))));
+    const __m128i newHigh = _mm_or_si128(
+        reinterpret_cast<__m128i>(__builtin_ia32_pshufb128(l, reinterpret_cast<__v16qi>(s.HighFromLow))),
+        reinterpret_cast<__m128i>(__builtin_ia32_pshufb128(h, reinterpret_cast<__v16qi>(s.HighFromHigh))));
     low = newLow;
     high = newHigh;
     return;
