@@ -1,6 +1,7 @@
 # Thin front over the CMake presets. `make test` and `make run` do the whole set-up.
 # `make install` installs to /usr/local, or PREFIX, inside DESTDIR when that is set;
-# `make uninstall` takes the same PREFIX and DESTDIR. `make package` builds the .deb.
+# `make uninstall` takes the same PREFIX and DESTDIR. `make package` builds the Debian
+# packages into build/package (its log in build/package.log).
 .PHONY: all deps build test test-default test-portable test-asan test-tsan fuzz run bench install uninstall package clean
 
 PREFIX ?= /usr/local
@@ -58,9 +59,9 @@ install:
 uninstall:
 	@DESTDIR="$(DESTDIR)" bash scripts/uninstall.sh build/default "$(PREFIX)"
 
-package: build
-	cd build/default && cpack
-	@ls build/default/trommelquirl_*.deb
+package: deps
+	bash scripts/build-package.sh build/package >build/package.log 2>&1 || { tail -n 30 build/package.log; exit 1; }
+	@ls build/package/*.deb
 
 clean:
 	rm -rf build

@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils
   librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev file
+  debhelper fakeroot lintian devscripts qemu-user appstream-util
 )
 
 missing=()

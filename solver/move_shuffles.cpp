@@ -4,6 +4,7 @@
 
 #include "model/field.h"
 #include "model/moves.h"
+#include "store/layout_hash.h"
 
 namespace tq {
 
@@ -79,7 +80,9 @@ const MoveShuffles& GetMoveShuffles() {
   return shuffles;
 }
 
-PackedField PackLayout(std::string_view layout) {
+namespace {
+// The layout's bytes in layout order, not yet arranged.
+PackedField LoadLayout(std::string_view layout) {
   char bytes[32] = {};
   for (int slot = 0; slot < SlotCount; ++slot) {
     const char c = slot < static_cast<int>(layout.size()) ? layout[slot] : '0';
@@ -87,13 +90,35 @@ PackedField PackLayout(std::string_view layout) {
   }
   PackedField packed;
   packed.LoadBytes(bytes);
+  return packed;
+}
+
+// Every entry of the solutions list is keyed when the filter is made: a copy per instruction
+// set, as the walk has (solver/instruction_set.h).
+template <bool Vector>
+[[gnu::always_inline]] inline uint64_t KeyOfLayout(std::string_view layout) {
+  PackedField packed = LoadLayout(layout);
+  packed.Apply<Vector>(GetMoveShuffles().FromLayout);
+  return packed.Key<Vector>();
+}
+uint64_t KeyBaseline(std::string_view layout) { return KeyOfLayout<false>(layout); }
+#if TQ_VECTOR_COPIES
+TQ_TARGET_V2 uint64_t KeyV2(std::string_view layout) { return KeyOfLayout<true>(layout); }
+#endif
+}  // namespace
+
+PackedField PackLayout(std::string_view layout) {
+  PackedField packed = LoadLayout(layout);
   packed.Apply(GetMoveShuffles().FromLayout);
   return packed;
 }
 
 uint64_t PackedLayoutKey(std::string_view layout) {
   if (layout.size() != static_cast<size_t>(SlotCount)) return HashLayout(layout);
-  return PackLayout(layout).Key();
+#if TQ_VECTOR_COPIES
+  if (ProcessorInstructionSet() != InstructionSet::Baseline) return KeyV2(layout);
+#endif
+  return KeyBaseline(layout);
 }
 
 void UnpackLayout(PackedField packed, char* out32) {

@@ -1,28 +1,12 @@
-// The search's inner loop. Built twice on x86-64: processors with AVX2 and BMI2 run a copy
-// whose byte shuffles take three operands, and whose shifts need no count register.
+// The search's inner loop, in a copy for each instruction set (solver/instruction_set.h):
+// processors with AVX2 and BMI2 run one whose byte shuffles take three operands and whose
+// shifts need no count register.
 #include "solver/walk.h"
 
 #include <bit>
 
 #include "model/moves.h"
 #include "solver/move_shuffles.h"
-
-// The copy is chosen while the program loads, before a sanitizer's runtime is ready to
-// watch the code that chooses; sanitized and portable builds keep the one plain copy.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define TQ_SANITIZED 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define TQ_SANITIZED 1
-#endif
-
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(TQ_SANITIZED) && !defined(TQ_PORTABLE)
-#define TQ_INNER_LOOP __attribute__((target_clones("arch=x86-64-v3", "default")))
-#else
-#define TQ_INNER_LOOP
-#endif
 
 namespace tq {
 
@@ -32,7 +16,7 @@ namespace {
 // The slide state comes without a branch (slides come at no pattern a predictor could
 // learn): from states 0 and 1 a slide just flips it, one instruction on the chain from move
 // to move; only a walk from any other state needs the table's next state.
-template <bool AnyState>
+template <bool AnyState, bool Vector>
 struct Walker {
   const MoveShuffles& shuffles;
   const uint8_t* moves;
@@ -44,7 +28,7 @@ struct Walker {
 
   [[gnu::always_inline]] bool Step(int32_t i) {
     const MoveShuffles::WalkStep& step = shuffles.Step[code][slide];
-    position.Apply(*step.Shuffle);
+    position.Apply<Vector>(*step.Shuffle);
     if constexpr (AnyState) {
       slide = step.NextSlide;
     } else {
@@ -71,10 +55,10 @@ struct Walker {
   }
 };
 
-template <bool AnyState>
+template <bool AnyState, bool Vector>
 [[gnu::always_inline]] inline void WalkFrom(const uint8_t* moves, const WalkStart& start, uint32_t slide,
                                             uint8_t* columnCounts, Walk& out) {
-  Walker<AnyState> w{*start.Shuffles, moves, columnCounts, start.Position, slide, moves[1], Walk{}};
+  Walker<AnyState, Vector> w{*start.Shuffles, moves, columnCounts, start.Position, slide, moves[1], Walk{}};
   w.Run();
   out.Solved = w.walk.Solved;
   out.LastApplied = w.walk.LastApplied;
@@ -83,26 +67,63 @@ template <bool AnyState>
   out.FilterBits = 0;
 }
 
+template <bool Vector>
 [[gnu::always_inline]] inline void WalkBody(const uint8_t* moves, const WalkStart& start, int32_t slideState,
                                             uint8_t* columnCounts, Walk& out) {
   const uint32_t slide = MoveShuffles::SlideClass(slideState);
   if (slide < 2) [[likely]] {
-    WalkFrom<false>(moves, start, slide, columnCounts, out);
+    WalkFrom<false, Vector>(moves, start, slide, columnCounts, out);
   } else {
-    WalkFrom<true>(moves, start, slide, columnCounts, out);
+    WalkFrom<true, Vector>(moves, start, slide, columnCounts, out);
   }
+}
+
+template <bool Prefetch, bool Vector>
+[[gnu::always_inline]] inline void WalkCopy(const SolutionFilter* filter, Walk* earlier, const uint8_t* moves,
+                                            const WalkStart& start, int32_t slideState, uint8_t* columnCounts,
+                                            Walk& out) {
+  if constexpr (Prefetch) PrefetchFilterWord<Vector>(*filter, *earlier);
+  WalkBody<Vector>(moves, start, slideState, columnCounts, out);
+}
+
+// One function per copy, each built for its instructions, with the whole walk inlined into it.
+template <bool Prefetch>
+void WalkBaseline(const SolutionFilter* f, Walk* e, const uint8_t* m, const WalkStart& s, int32_t st, uint8_t* c,
+                  Walk& out) {
+  WalkCopy<Prefetch, false>(f, e, m, s, st, c, out);
+}
+#if TQ_VECTOR_COPIES
+template <bool Prefetch>
+TQ_TARGET_V2 void WalkV2(const SolutionFilter* f, Walk* e, const uint8_t* m, const WalkStart& s, int32_t st,
+                         uint8_t* c, Walk& out) {
+  WalkCopy<Prefetch, true>(f, e, m, s, st, c, out);
+}
+template <bool Prefetch>
+TQ_TARGET_V3 void WalkV3(const SolutionFilter* f, Walk* e, const uint8_t* m, const WalkStart& s, int32_t st,
+                         uint8_t* c, Walk& out) {
+  WalkCopy<Prefetch, true>(f, e, m, s, st, c, out);
+}
+#endif
+
+template <bool Prefetch>
+[[gnu::always_inline]] inline void WalkOn(const SolutionFilter* f, Walk* e, const uint8_t* m, const WalkStart& s,
+                                          int32_t st, uint8_t* c, Walk& out) {
+#if TQ_VECTOR_COPIES
+  if (s.Instructions == InstructionSet::V3) [[likely]] return WalkV3<Prefetch>(f, e, m, s, st, c, out);
+  if (s.Instructions == InstructionSet::V2) return WalkV2<Prefetch>(f, e, m, s, st, c, out);
+#endif
+  WalkBaseline<Prefetch>(f, e, m, s, st, c, out);
 }
 }  // namespace
 
-TQ_INNER_LOOP void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState,
-                                 uint8_t* columnCounts, Walk& out) {
-  WalkBody(moves, start, slideState, columnCounts, out);
+void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideState, uint8_t* columnCounts,
+                   Walk& out) {
+  WalkOn<false>(nullptr, nullptr, moves, start, slideState, columnCounts, out);
 }
 
-TQ_INNER_LOOP void PrefetchAndWalk(const SolutionFilter& filter, Walk& earlier, const uint8_t* moves,
-                                   const WalkStart& start, int32_t slideState, uint8_t* columnCounts, Walk& out) {
-  PrefetchFilterWord(filter, earlier);
-  WalkBody(moves, start, slideState, columnCounts, out);
+void PrefetchAndWalk(const SolutionFilter& filter, Walk& earlier, const uint8_t* moves, const WalkStart& start,
+                     int32_t slideState, uint8_t* columnCounts, Walk& out) {
+  WalkOn<true>(&filter, &earlier, moves, start, slideState, columnCounts, out);
 }
 
 }  // namespace tq

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "solver/move_shuffles.h"
+#include "solver/instruction_set.h"
 #include "solver/packed_field.h"
 #include "store/solution_filter.h"
 
@@ -21,10 +22,12 @@ struct Walk {
   uint64_t FilterBits = 0;
 };
 
-// Where every walk of a search starts, and the table its moves are looked up in.
+// Where every walk of a search starts, the table its moves are looked up in, and the copy of
+// the walk that runs them: any the processor has gives the same walk.
 struct WalkStart {
   const MoveShuffles* Shuffles;
   PackedField Position;
+  InstructionSet Instructions = ProcessorInstructionSet();
 };
 
 // Applies moves[1], moves[2], ... from `start` with the walk's own slide state, until the
@@ -36,9 +39,10 @@ void WalkCandidate(const uint8_t* moves, const WalkStart& start, int32_t slideSt
 // Works out the key of a walk's end (PackedField::Key), starts fetching the solutions
 // filter's word for it, and keeps the word's index and the bits to test in it; unless the
 // walk was solved: a solved walk ends the search, and the list is then asked in full.
-inline void PrefetchFilterWord(const SolutionFilter& filter, Walk& walk) {
+template <bool Vector = false>
+[[gnu::always_inline]] inline void PrefetchFilterWord(const SolutionFilter& filter, Walk& walk) {
   if (walk.Solved) [[unlikely]] return;
-  const uint64_t key = walk.End.Key();
+  const uint64_t key = walk.End.Key<Vector>();
   walk.FilterWordIndex = filter.WordIndexOf(key);
   walk.FilterBits = FilterBitsOf(key);
   filter.Prefetch(walk.FilterWordIndex);

@@ -36,6 +36,8 @@
 #include <string>
 #include <string_view>
 
+#include "solver/instruction_set.h"
+
 namespace tq::optimal {
 
 enum class TableKind : uint8_t {
@@ -135,6 +137,9 @@ struct SearchProgress {
 struct SearchOptions {
   bool Fast = false;
   int Threads = 1;
+  // The copy of the search that runs (solver/instruction_set.h): any the processor has gives
+  // the same answers; the fastest by default.
+  InstructionSet Instructions = ProcessorInstructionSet();
   // Called now and then (every few thousand positions) on the calling thread; true stops the search.
   std::function<bool()> ShouldStop;
   std::function<void(const SearchProgress&)> Progress;

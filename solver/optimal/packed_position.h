@@ -57,17 +57,21 @@ struct TableView {
   const Placements* Places;
   const PlaceShuffles* Shuffles;
 
-  PackedPosition Move(const PackedPosition& from, int code) const {
+  // Vector: as PlaceBytes::Shuffled.
+  template <bool Vector = false>
+  [[gnu::always_inline]] PackedPosition Move(const PackedPosition& from, int code) const {
     PackedPosition to;
     to.Placement = Places->Next(from.Placement)[code - 1];
-    to.Colours = code == 5 ? from.Colours : from.Colours.Shuffled(Shuffles->Turn(Placements::SlideStateOf(from.Placement), code));
+    to.Colours = code == 5 ? from.Colours
+                           : from.Colours.Shuffled<Vector>(Shuffles->Turn(Placements::SlideStateOf(from.Placement), code));
     return to;
   }
 
   // The table entries of a position's lookups, each asked for from memory at once.
-  void Locate(const PackedPosition& position, Indices& indices) const {
+  template <bool Vector = false>
+  [[gnu::always_inline]] void Locate(const PackedPosition& position, Indices& indices) const {
     static constexpr uint8_t ColourValues[5] = {1, 2, 3, 5, 6};  // colours 0, 1, 2, 4, 5
-    const PlaceBytes squeezed = position.Colours.Shuffled(Shuffles->Squeeze(position.Placement));
+    const PlaceBytes squeezed = position.Colours.Shuffled<Vector>(Shuffles->Squeeze(position.Placement));
     const uint32_t base = Places->Info(position.Placement).Orbit * Stride;
     uint32_t sets[5];
 #pragma GCC unroll 5

@@ -1,5 +1,6 @@
 // Thirty-two bytes, one per place, in two vector registers: any rearrangement of them is four
 // byte shuffles, and the places holding one value come out as a bit mask in a few steps.
+// Shuffled<true> takes the processor's byte shuffle, as ShuffleBytes<true> does.
 #pragma once
 
 #include <array>
@@ -9,7 +10,7 @@
 
 namespace tq::optimal {
 
-#if defined(__SSSE3__)
+#if defined(__x86_64__)
 
 class PlaceBytes {
  public:
@@ -20,9 +21,10 @@ class PlaceBytes {
     return p;
   }
 
-  PlaceBytes Shuffled(const ByteShuffle& s) const {
+  template <bool Vector = false>
+  [[gnu::always_inline]] PlaceBytes Shuffled(const ByteShuffle& s) const {
     PlaceBytes p = *this;
-    ShuffleBytes(s, p.low_, p.high_);
+    ShuffleBytes<Vector>(s, p.low_, p.high_);
     return p;
   }
 
@@ -40,7 +42,7 @@ class PlaceBytes {
 
 #else
 
-// Portable stand-in: the same operations a byte at a time.
+// Elsewhere: the same operations a byte at a time.
 class PlaceBytes {
  public:
   static PlaceBytes FromArray(const std::array<uint8_t, 32>& bytes) {
@@ -49,9 +51,10 @@ class PlaceBytes {
     return p;
   }
 
+  template <bool Vector = false>
   PlaceBytes Shuffled(const ByteShuffle& s) const {
     PlaceBytes p = *this;
-    ShuffleBytes(s, p.bytes_);
+    ShuffleBytes<Vector>(s, p.bytes_);
     return p;
   }
 

@@ -75,7 +75,31 @@ struct DepthShared {
   std::atomic<bool> Stop{false};
 };
 
+template <bool Pairs, bool Vector>
+class Worker;
+
+// The search's recursive steps, one function per instruction set with the step inlined into
+// it, so that the byte shuffles compile for the instructions the copy may use.
 template <bool Pairs>
+Outcome SearchBaseline(Worker<Pairs, false>& w, const Node& node) {
+  return w.SearchStep(node);
+}
+template <bool Pairs>
+Outcome DescendBaseline(Worker<Pairs, false>& w, const Node& node, Child<Pairs>* children, int count) {
+  return w.DescendStep(node, children, count);
+}
+#if TQ_VECTOR_COPIES
+template <bool Pairs>
+TQ_TARGET_V2 Outcome SearchV2(Worker<Pairs, true>& w, const Node& node) {
+  return w.SearchStep(node);
+}
+template <bool Pairs>
+TQ_TARGET_V2 Outcome DescendV2(Worker<Pairs, true>& w, const Node& node, Child<Pairs>* children, int count) {
+  return w.DescendStep(node, children, count);
+}
+#endif
+
+template <bool Pairs, bool Vector>
 class Worker {
  public:
   Worker(const TableView<Pairs>& view, Weight weight, int bound, const SearchOptions* caller)
@@ -137,6 +161,24 @@ class Worker {
 
   // Expands a node whose f is within the bound and that is not solved.
   Outcome Search(const Node& node) {
+    if constexpr (Vector) {
+      return SearchV2(*this, node);
+    } else {
+      return SearchBaseline(*this, node);
+    }
+  }
+
+  Outcome Descend(const Node& node, Child<Pairs>* children, int count) {
+    if constexpr (Vector) {
+      return DescendV2(*this, node, children, count);
+    } else {
+      return DescendBaseline(*this, node, children, count);
+    }
+  }
+
+ public:
+  // The bodies of the copies above.
+  [[gnu::always_inline]] Outcome SearchStep(const Node& node) {
     Child<Pairs> children[MoveCount];
     const int count = Generate(node, children);
     return Descend(node, children, count);
@@ -145,7 +187,7 @@ class Worker {
   // Goes through the children that Generate made, in order. The next child's children are made
   // (their entries asked for) before the search goes into this child's subtree, so that memory
   // delivers them meanwhile: 24 % less time than making each node's children on arrival.
-  Outcome Descend(const Node& node, Child<Pairs>* children, int count) {
+  [[gnu::always_inline]] Outcome DescendStep(const Node& node, Child<Pairs>* children, int count) {
     const int kept = Evaluate(node, children, count);
     if (nodes_ >= nextCheck_) {
       nextCheck_ = nodes_ + StopCheckEvery;
@@ -179,6 +221,7 @@ class Worker {
     return Outcome::Exhausted;
   }
 
+ private:
   static Node NodeOf(const Node& parent, const Child<Pairs>& child) {
     return {child.Position, AfterMove(parent.History, child.Code), static_cast<uint8_t>(parent.Depth + 1), child.Estimate};
   }
@@ -188,15 +231,15 @@ class Worker {
   }
 
   // The children that the move cuts allow, each with its table entries asked for.
-  int Generate(const Node& node, Child<Pairs>* children) {
+  [[gnu::always_inline]] int Generate(const Node& node, Child<Pairs>* children) {
     const int state = Placements::SlideStateOf(node.Position.Placement);
     const unsigned allowed = pruning_.Allowed(state, node.History);
     int count = 0;
     for (unsigned rest = allowed; rest != 0; rest &= rest - 1) {
       Child<Pairs>& child = children[count++];
       child.Code = static_cast<uint8_t>(std::countr_zero(rest) + 1);
-      child.Position = view_.Move(node.Position, child.Code);
-      view_.Locate(child.Position, child.Indices);
+      child.Position = view_.template Move<Vector>(node.Position, child.Code);
+      view_.template Locate<Vector>(child.Position, child.Indices);
     }
     nodes_ += static_cast<uint64_t>(count);
     return count;
@@ -205,7 +248,7 @@ class Worker {
   // Keeps the children within the bound, by rising estimate, then by the sum of all lookups
   // (2 % fewer nodes than by the estimate alone, from finding the solution sooner in the last
   // depth), then by move code.
-  int Evaluate(const Node& node, Child<Pairs>* children, int count) {
+  [[gnu::always_inline]] int Evaluate(const Node& node, Child<Pairs>* children, int count) {
     int kept = 0;
     for (int i = 0; i < count; ++i) {
       const int score = view_.Score(children[i].Indices);
@@ -251,12 +294,12 @@ struct DepthResult {
 };
 
 // Cuts the tree one level deeper until there are enough subtrees for the threads.
-template <bool Pairs>
+template <bool Pairs, bool Vector>
 std::vector<Task> SplitIntoTasks(const TableView<Pairs>& view, Weight weight, int bound, const Node& root, DepthResult& result) {
   std::vector<Task> tasks;
   for (int splitDepth = 1;; ++splitDepth) {
     tasks.clear();
-    Worker<Pairs> splitter(view, weight, bound, nullptr);
+    Worker<Pairs, Vector> splitter(view, weight, bound, nullptr);
     splitter.Split(root, splitDepth, tasks);
     result.Nodes += splitter.Nodes();
     result.NextBound = std::min(result.NextBound, splitter.NextBound());
@@ -265,22 +308,22 @@ std::vector<Task> SplitIntoTasks(const TableView<Pairs>& view, Weight weight, in
 }
 
 // Searches every sequence within the bound, on `threads` threads.
-template <bool Pairs>
+template <bool Pairs, bool Vector>
 DepthResult SearchDepth(const TableView<Pairs>& view, Weight weight, int bound, const Node& root, int threads,
                         const SearchOptions& options) {
   DepthResult result;
-  const std::vector<Task> tasks = SplitIntoTasks(view, weight, bound, root, result);
+  const std::vector<Task> tasks = SplitIntoTasks<Pairs, Vector>(view, weight, bound, root, result);
   DepthShared shared;
   shared.Tasks = &tasks;
-  std::vector<Worker<Pairs>> workers;
+  std::vector<Worker<Pairs, Vector>> workers;
   for (int t = 0; t < threads; ++t) workers.emplace_back(view, weight, bound, t == 0 ? &options : nullptr);
   std::vector<std::thread> helpers;
   for (int t = 1; t < threads; ++t) helpers.emplace_back([&workers, &shared, t] { workers[t].Run(shared); });
   workers[0].Run(shared);
   for (std::thread& helper : helpers) helper.join();
   result.Stopped = shared.Stop.load();
-  const Worker<Pairs>* first = nullptr;
-  for (const Worker<Pairs>& worker : workers) {
+  const Worker<Pairs, Vector>* first = nullptr;
+  for (const Worker<Pairs, Vector>& worker : workers) {
     result.Nodes += worker.Nodes();
     result.NextBound = std::min(result.NextBound, worker.NextBound());
     if (first == nullptr || worker.SolvedTask() < first->SolvedTask()) first = &worker;
@@ -292,7 +335,7 @@ DepthResult SearchDepth(const TableView<Pairs>& view, Weight weight, int bound, 
   return result;
 }
 
-template <bool Pairs>
+template <bool Pairs, bool Vector>
 SearchResult SolveWith(const TableView<Pairs>& view, const PackedPosition& position, const SearchOptions& options) {
   const Weight weight = options.Fast ? Fast : Exact;
   typename TableView<Pairs>::Indices indices;
@@ -304,7 +347,7 @@ SearchResult SolveWith(const TableView<Pairs>& view, const PackedPosition& posit
   for (int bound = weight.Num * root.Estimate; bound < weight.Den * (MaxDepth - 1);) {
     if (options.ShouldStop && options.ShouldStop()) break;
     const int threads = lastDepthNodes >= ThreadedFrom ? std::max(1, options.Threads) : 1;
-    DepthResult depth = SearchDepth(view, weight, bound, root, threads, options);
+    DepthResult depth = SearchDepth<Pairs, Vector>(view, weight, bound, root, threads, options);
     nodes += depth.Nodes;
     lastDepthNodes = depth.Nodes;
     if (depth.Stopped) break;
@@ -315,13 +358,21 @@ SearchResult SolveWith(const TableView<Pairs>& view, const PackedPosition& posit
   return {SearchStatus::Stopped, "", nodes};
 }
 
+template <bool Vector>
+SearchResult SolveOn(const PatternTable& table, const PackedPosition& position, const SearchOptions& options) {
+  if (table.Kind() == TableKind::Full) return SolveWith<true, Vector>(ViewOf<true>(table), position, options);
+  return SolveWith<false, Vector>(ViewOf<false>(table), position, options);
+}
+
 }  // namespace
 
 SearchResult Solve(const PatternTable& table, std::string_view layout, const SearchOptions& options) {
   const std::optional<PackedPosition> position = PositionOfLayout(layout);
   if (!position) return {SearchStatus::BadLayout, "", 0};
-  if (table.Kind() == TableKind::Full) return SolveWith(ViewOf<true>(table), *position, options);
-  return SolveWith(ViewOf<false>(table), *position, options);
+#if TQ_VECTOR_COPIES
+  if (options.Instructions != InstructionSet::Baseline) return SolveOn<true>(table, *position, options);
+#endif
+  return SolveOn<false>(table, *position, options);
 }
 
 }  // namespace tq::optimal

@@ -130,7 +130,7 @@ TEST(IncludeDirection, EveryKindOfWrongIncludeIsCaught) {
       {"ui/startup.cpp", "solver/search.h", false},
       {"cli/main.cpp", "solver/search.h", false},
       {"ui/qt/controls.cpp", "QPainter", true},
-      {"solver/walk.cpp", "immintrin.h", true},
+      {"solver/byte_shuffle.h", "immintrin.h", true},
       {"store/safe_file.cpp", "unistd.h", true},
       {"solver/search.cpp", "vector", true},
       {"tests/ui/ui_support.cpp", "cli/console.h", false},

@@ -1,6 +1,7 @@
-// The Qt platform the program asks for in each kind of session.
+// The Qt platform the program asks for in each kind of session, and what it says when none opens.
 #include <gtest/gtest.h>
 
+#include "ui/qt/no_display.h"
 #include "ui/qt/platform_choice.h"
 
 namespace tq {
@@ -18,6 +19,16 @@ TEST(PlatformChoice, PrefersAnXDisplayAndAlwaysRespectsTheUsersOwnSetting) {
   EXPECT_EQ(ChoosePlatform({"wayland", ":0", "wayland-0"}), "");
   EXPECT_EQ(ChoosePlatform({"offscreen", nullptr, nullptr}), "");
   EXPECT_EQ(ChoosePlatform({nullptr, nullptr, nullptr}), "");
+}
+
+TEST(PlatformChoice, WithoutADisplayTheLineNamesWhatWasLookedFor) {
+  EXPECT_EQ(NoDisplayLine("trommelquirl", {nullptr, "", nullptr}),
+            "trommelquirl: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set");
+  EXPECT_EQ(NoDisplayLine("trommelquirl", {nullptr, ":5", "wayland-1"}),
+            "trommelquirl: cannot open the display: DISPLAY=:5 WAYLAND_DISPLAY=wayland-1 does not answer");
+  // The user's own choice is what failed, whatever displays there are.
+  EXPECT_EQ(NoDisplayLine("trommelquirl", {"vnc", ":5", nullptr}),
+            "trommelquirl: cannot open a display on the Qt platform \"vnc\" that QT_QPA_PLATFORM asks for");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "ui/qt/event_pump.h"
 #include "ui/qt/images.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/no_display.h"
 #include "ui/qt/platform_choice.h"
 #include "ui/qt/result_list.h"
 #include "ui/window_toolkit.h"
@@ -62,13 +63,15 @@ std::string Platform;
 char* Arguments[] = {ProgramName, nullptr, nullptr, nullptr};
 
 void MakeApplication() {
-  Platform = ChoosePlatform({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")});
+  const PlatformEnvironment environment{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                        std::getenv("WAYLAND_DISPLAY")};
+  Platform = ChoosePlatform(environment);
   if (!Platform.empty()) {
     Arguments[1] = PlatformOption;
     Arguments[2] = Platform.data();
     ArgumentCount = 3;
   }
-  new QApplication(ArgumentCount, Arguments);
+  MakeApplicationOrExit(ProgramName, environment, [] { new QApplication(ArgumentCount, Arguments); });
 }
 
 }  // namespace

@@ -76,5 +76,25 @@ TEST(SmallTableSearch, GivesOneAnswerWhateverTheNumberOfThreads) {
   }
 }
 
+TEST(SmallTableSearch, EveryCopyOfTheSearchGivesTheSameAnswerAndVisitsAsMuch) {
+  // Each instruction set the processor has (a copy left out of the build is the baseline's).
+  for (uint64_t seed : {3, 11}) {
+    const std::string layout = RandomPosition(seed, 60);
+    for (const bool fast : {false, true}) {
+      SearchOptions options;
+      options.Fast = fast;
+      options.Instructions = InstructionSet::Baseline;
+      const SearchResult baseline = Solve(SmallTable(), layout, options);
+      ASSERT_EQ(baseline.Status, SearchStatus::Solved) << layout;
+      for (auto set = static_cast<int>(InstructionSet::V2); set <= static_cast<int>(ProcessorInstructionSet()); ++set) {
+        options.Instructions = static_cast<InstructionSet>(set);
+        const SearchResult other = Solve(SmallTable(), layout, options);
+        EXPECT_EQ(other.Solution, baseline.Solution) << layout << " on set " << set;
+        EXPECT_EQ(other.Nodes, baseline.Nodes) << layout << " on set " << set;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tq::optimal::test
