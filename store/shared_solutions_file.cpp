@@ -2,6 +2,7 @@
 #include "store/shared_solutions_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -57,13 +58,17 @@ void SharedSolutionsFile::Failed(Fault fault, const std::string& reason, const s
   }
 }
 
-FileLock SharedSolutionsFile::TakeLock(const std::string& lockPath, FileLock::Mode mode) {
+FileLock SharedSolutionsFile::TakeLock(const std::string& lockPath, const std::string& filePath, FileLock::Mode mode) {
   std::string problem;
   FileLock lock = FileLock::Take(lockPath, mode, lockPatience_, problem, whileWaiting_);
   if (lock.Busy()) {
     Failed(Fault::LockHeld, FileLock::BusyReason, lockPath);
   } else if (!lock.Held()) {
-    Failed(Fault::LockFile, problem, lockPath);
+    // A lock file that is not there and cannot be made fails for the directory's sake, as
+    // the save itself would: that is the solutions file's problem, not the lock file's.
+    struct stat info {};
+    const bool missing = ::lstat(lockPath.c_str(), &info) != 0 && errno == ENOENT;
+    Failed(missing ? Fault::File : Fault::LockFile, problem, missing ? filePath : lockPath);
   }
   return lock;
 }
@@ -90,7 +95,7 @@ int32_t SharedSolutionsFile::Load(const std::string& path, SolutionTable& table)
   std::string target, lockPath, bytes, problem;
   int32_t read = -1;
   if (LocateFile(path, target, lockPath, problem)) {
-    const FileLock lock = TakeLock(lockPath, FileLock::Mode::Shared);
+    const FileLock lock = TakeLock(lockPath, path, FileLock::Mode::Shared);
     // Where no lock file can be made nobody can save either; a lock held too long is a failure.
     if (!LockHeld()) {
       ClearProblem();
@@ -116,7 +121,7 @@ int32_t SharedSolutionsFile::Reread(const std::string& path, SolutionTable& tabl
     Failed(Fault::File, problem, path);
     return -1;
   }
-  const FileLock lock = TakeLock(lockPath, FileLock::Mode::Shared);
+  const FileLock lock = TakeLock(lockPath, path, FileLock::Mode::Shared);
   if (LockHeld()) return -1;
   ClearProblem();
   return Merge(target, path, table) ? 1 : -1;
@@ -144,7 +149,7 @@ int32_t SharedSolutionsFile::Save(const std::string& path, SolutionTable& table)
     Failed(Fault::File, problem, path);
     return 0;
   }
-  const FileLock lock = TakeLock(lockPath, FileLock::Mode::Exclusive);
+  const FileLock lock = TakeLock(lockPath, path, FileLock::Mode::Exclusive);
   if (!lock.Held()) return 0;
   // Under the lock no save of ours is under way: any file of our naming is a killed one's.
   RemoveLeftovers(target);

@@ -77,7 +77,7 @@ class SharedSolutionsFile {
   // Reads the file as it is now into table and applies this run's stores again. False when
   // it cannot be read (the fault is recorded).
   bool Merge(const std::string& target, const std::string& path, SolutionTable& table);
-  FileLock TakeLock(const std::string& lockPath, FileLock::Mode mode);
+  FileLock TakeLock(const std::string& lockPath, const std::string& filePath, FileLock::Mode mode);
   void ClearProblem();
   void Failed(Fault fault, const std::string& reason, const std::string& file);
 
