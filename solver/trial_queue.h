@@ -30,6 +30,7 @@ class TrialQueue {
  public:
   // Trials walked ahead of the front one while the list is asked: one less than a power of two.
   static constexpr size_t Ahead = 15;
+  static_assert(((Ahead + 1) & Ahead) == 0, "the ring of Ahead + 1 trials is indexed through a mask");
 
   // The buffer the count runs in must hold BufferSize(limit) bytes.
   static size_t BufferSize(int32_t limit) { return (static_cast<size_t>(limit) + MoveBuffer::Padding + 31) / 32 * 32; }

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "store/safe_file.h"
+
 namespace tq {
 
 namespace {
@@ -46,5 +48,7 @@ bool EnsureDataDirectory(const std::string& path) {
   std::filesystem::create_directories(path, error);
   return std::filesystem::is_directory(path, error);
 }
+
+bool EnsureDirectoryOf(const std::string& file) { return !file.empty() && EnsureDataDirectory(DirectoryOf(file)); }
 
 }  // namespace tq

@@ -12,5 +12,9 @@ std::string DataDirectoryPath();
 std::string CacheDirectoryPath();
 // Creates the data directory (and its parents) when missing. Returns true when it exists afterwards.
 bool EnsureDataDirectory(const std::string& path);
+// Creates the directory that holds file (and its parents) when missing, as start-up does for
+// the data directory: for a file given by the user, or a data directory removed meanwhile.
+// Returns true when it exists afterwards.
+bool EnsureDirectoryOf(const std::string& file);
 
 }  // namespace tq

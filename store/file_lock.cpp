@@ -32,7 +32,7 @@ int OpenLockFile(const std::string& lockPath, std::string& problem) {
   }
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    problem = "Lock file " + lockPath + " is not a regular file";
+    problem = "Not a regular file";
     ::close(fd);
     return -1;
   }
@@ -57,11 +57,12 @@ void FileLock::Release() {
 }
 
 FileLock FileLock::Take(const std::string& lockPath, Mode mode, std::chrono::milliseconds patience,
-                        std::string& problem) {
+                        std::string& problem, const LockWaitCall& whileWaiting) {
   const int fd = OpenLockFile(lockPath, problem);
   if (fd < 0) return FileLock();
   const int operation = (mode == Mode::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
-  const auto deadline = std::chrono::steady_clock::now() + patience;
+  const auto start = std::chrono::steady_clock::now();
+  const auto deadline = start + patience;
   for (;;) {
     if (::flock(fd, operation) == 0) return FileLock(fd);
     if (errno != EWOULDBLOCK && errno != EINTR) {
@@ -69,11 +70,13 @@ FileLock FileLock::Take(const std::string& lockPath, Mode mode, std::chrono::mil
       ::close(fd);
       return FileLock();
     }
-    if (std::chrono::steady_clock::now() >= deadline) break;
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) break;
+    if (whileWaiting && !whileWaiting(std::chrono::duration_cast<std::chrono::milliseconds>(now - start))) break;
     std::this_thread::sleep_for(PollInterval);
   }
   ::close(fd);
-  problem = "Another program holds the lock " + lockPath;
+  problem = std::string(BusyReason) + " " + lockPath;
   return FileLock(-1, true);
 }
 

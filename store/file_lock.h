@@ -3,9 +3,15 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace tq {
+
+// Called about every 5 ms while a lock is waited for, with the time waited so far; returns
+// false to give the wait up. It may handle the caller's events, so that a wait neither
+// freezes a window nor holds back a request to end.
+using LockWaitCall = std::function<bool(std::chrono::milliseconds waited)>;
 
 // Move-only; the lock is released when the object goes. Thread-safe: each object is its own.
 class FileLock {
@@ -20,14 +26,18 @@ class FileLock {
   ~FileLock() { Release(); }
 
   // Takes the lock on lockPath, creating the lock file when it is missing, and waits up to
-  // patience while another program holds it. A lock file is never removed or replaced.
-  // On failure the lock is not held and problem gives the reason.
+  // patience while another program holds it, calling whileWaiting (when given) between the
+  // tries. A lock file is never removed or replaced. On failure the lock is not held and
+  // problem gives the reason: the system's words about the lock file, or, when Busy, that
+  // another program holds it.
   static FileLock Take(const std::string& lockPath, Mode mode, std::chrono::milliseconds patience,
-                       std::string& problem);
+                       std::string& problem, const LockWaitCall& whileWaiting = {});
 
   bool Held() const { return fd_ >= 0; }
   // Not held because another program held it all the while (rather than for want of a lock file).
   bool Busy() const { return busy_; }
+  // Busy's reason, without the lock file's name.
+  static constexpr const char* BusyReason = "Another program holds the lock";
   void Release();
 
  private:

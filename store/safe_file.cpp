@@ -2,6 +2,7 @@
 #include "store/safe_file.h"
 
 #include <dirent.h>
+#include <signal.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,17 +139,35 @@ void SyncDirectoryOf(const std::string& path) {
   ::close(fd);
 }
 
-bool IsTempNameOf(std::string_view name, std::string_view target) {
+// Whether name is one of TempName's for target; writer then is the process that made it.
+bool IsTempNameOf(std::string_view name, std::string_view target, pid_t& writer) {
   if (name.size() <= target.size() + TempMark.size() || name.substr(0, target.size()) != target) return false;
   std::string_view rest = name.substr(target.size());
   if (rest.substr(0, TempMark.size()) != TempMark) return false;
   rest.remove_prefix(TempMark.size());
   const size_t dash = rest.find('-');
-  if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size()) return false;
+  if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size() || dash > 9) return false;
+  writer = 0;
   for (size_t i = 0; i < rest.size(); ++i) {
     if (i != dash && (rest[i] < '0' || rest[i] > '9')) return false;
+    if (i < dash) writer = writer * 10 + (rest[i] - '0');
   }
   return true;
+}
+
+bool HasEnded(pid_t process) { return process != ::getpid() && ::kill(process, 0) != 0 && errno == ESRCH; }
+
+template <typename Remove>
+void RemoveLeftoversIf(const std::string& target, Remove&& remove) {
+  DIR* directory = ::opendir(DirectoryOf(target).c_str());
+  if (directory == nullptr) return;
+  const std::string name = NameOf(target);
+  const std::string prefix = DirectoryOf(target) + "/";
+  pid_t writer = 0;
+  while (const dirent* item = ::readdir(directory)) {
+    if (IsTempNameOf(item->d_name, name, writer) && remove(writer)) ::unlink((prefix + item->d_name).c_str());
+  }
+  ::closedir(directory);
 }
 
 // Opens a regular file for reading, without blocking: opening a pipe for reading would wait
@@ -268,7 +287,11 @@ int32_t ReadRegularFile(const std::string& path, std::string& bytes, FileStamp* 
   return whole ? 1 : -1;
 }
 
-int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileStamp* written, std::string& problem) {
+namespace {
+// Writes the pieces to a new file beside path and renames it into path's place; see
+// WriteFileSafely. The stamp, when asked for, is of `whole`, the pieces' bytes together.
+int32_t WritePiecesSafely(const std::string& path, std::span<const std::string_view> pieces, FileStamp* written,
+                          std::string_view whole, std::string& problem) {
   std::string target;
   if (!ResolveFileTarget(path, target, problem)) return 0;
   std::string temp;
@@ -279,10 +302,11 @@ int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileSta
     return 0;
   }
   KeepModeOf(target, fd);
-  bool done = WriteAll(fd, bytes, error);
+  bool done = true;
+  for (const std::string_view piece : pieces) done = done && WriteAll(fd, piece, error);
   if (done && ::fsync(fd) != 0) done = false, error = errno;
   struct stat info {};
-  if (done && written != nullptr && ::fstat(fd, &info) == 0) *written = StampOf(info, HashFileBytes(bytes));
+  if (done && written != nullptr && ::fstat(fd, &info) == 0) *written = StampOf(info, HashFileBytes(whole));
   if (done && temp.empty()) done = NameTemp(fd, temp, target, error);
   if (::close(fd) != 0 && done) done = false, error = errno;
   if (done && ::rename(temp.c_str(), target.c_str()) != 0) done = false, error = errno;
@@ -294,6 +318,15 @@ int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileSta
   SyncDirectoryOf(target);
   return 1;
 }
+}  // namespace
+
+int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileStamp* written, std::string& problem) {
+  return WritePiecesSafely(path, std::span<const std::string_view>(&bytes, 1), written, bytes, problem);
+}
+
+int32_t WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces, std::string& problem) {
+  return WritePiecesSafely(path, pieces, nullptr, {}, problem);
+}
 
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes) {
   std::string problem;
@@ -301,14 +334,9 @@ int32_t WriteFileSafely(const std::string& path, std::string_view bytes) {
 }
 
 void RemoveLeftovers(const std::string& target) {
-  DIR* directory = ::opendir(DirectoryOf(target).c_str());
-  if (directory == nullptr) return;
-  const std::string name = NameOf(target);
-  const std::string prefix = DirectoryOf(target) + "/";
-  while (const dirent* item = ::readdir(directory)) {
-    if (IsTempNameOf(item->d_name, name)) ::unlink((prefix + item->d_name).c_str());
-  }
-  ::closedir(directory);
+  RemoveLeftoversIf(target, [](pid_t) { return true; });
 }
+
+void RemoveLeftoversOfEndedWriters(const std::string& target) { RemoveLeftoversIf(target, HasEnded); }
 
 }  // namespace tq

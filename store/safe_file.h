@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -48,10 +49,16 @@ int32_t ReadRegularFile(const std::string& path, std::string& bytes, FileStamp* 
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileStamp* written, std::string& problem);
 // The same, for callers that need no reason.
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes);
+// The same for a file made of pieces, written one after the other, that need not be put
+// together in memory first (a header and a large block).
+int32_t WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces, std::string& problem);
 
 // Removes the files that writes to target (a path ResolveFileTarget gave) left when they were
 // killed part way. Only safe while no other write to target can be under way.
 void RemoveLeftovers(const std::string& target);
+// The same where other programs may be writing target meanwhile, with no lock to keep them
+// out: only the files of writers that no longer run go.
+void RemoveLeftoversOfEndedWriters(const std::string& target);
 
 // The directory part of a path ("." for a bare name, "/" for a name at the root).
 std::string DirectoryOf(const std::string& path);

@@ -1,6 +1,8 @@
 // The process-wide solutions list and its file, on a SolutionTable and a SharedSolutionsFile.
 #include "store/solutions.h"
 
+#include <utility>
+
 #include "store/shared_solutions_file.h"
 #include "store/solution_table.h"
 
@@ -37,6 +39,15 @@ std::string SolutionsToBytes() { return SolutionList.ToBytes(); }
 int32_t SaveSolutions() { return ListFile.Save(SolutionsFile, SolutionList); }
 
 std::string SolutionsFileProblem() { return ListFile.Problem(); }
+
+SolutionsFileFault LastSolutionsFileFault() {
+  return SolutionsFileFault{ListFile.ProblemReason(), ListFile.ProblemFile(), ListFile.ProblemInLockFile(),
+                            ListFile.LockHeld()};
+}
+
+int32_t RereadSolutions() { return ListFile.Reread(SolutionsFile, SolutionList); }
+
+void WhileSolutionsFileLocked(LockWaitCall whileWaiting) { ListFile.SetLockWait(std::move(whileWaiting)); }
 
 int32_t StoreSolution(std::string_view layout, std::string_view solution) {
   ListFile.Store(SolutionList, layout, solution);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/file_lock.h"
 #include "store/solution_filter.h"
 
 namespace tq {
@@ -37,8 +38,25 @@ std::string SolutionsToBytes();
 // applied again in their order. Returns 1 when the new file is in place, 0 when nothing was
 // changed (SolutionsFileProblem says why).
 int32_t SaveSolutions();
-// Why the last LoadSolutions or SaveSolutions failed, in the system's words; "" after success.
+// Why the last LoadSolutions, RereadSolutions or SaveSolutions failed, in the system's words
+// (naming the lock file when the fault is its); "" after success.
 std::string SolutionsFileProblem();
+// The same in parts, for a reader who sees the reason first and the file after it.
+struct SolutionsFileFault {
+  std::string Reason;       // the system's words, "" after success
+  std::string File;         // the file at fault: SolutionsFile, or its lock file
+  bool InLockFile = false;  // File is the lock file
+  bool LockHeld = false;    // another program held the lock all the while
+};
+SolutionsFileFault LastSolutionsFileFault();
+// After a LoadSolutions that could not read the file (another program held it, say): reads
+// it now and applies this run's StoreSolution calls to it again, in their order. Returns 1
+// when it was read, 0 when it had been read already, -1 when it still cannot be read. Call
+// it only while nothing holds views into the list (no search runs).
+int32_t RereadSolutions();
+// Called while LoadSolutions, RereadSolutions or SaveSolutions waits for another program's
+// lock (store/file_lock.h); by default they wait without it, for 30 s at most.
+void WhileSolutionsFileLocked(LockWaitCall whileWaiting);
 // Replaces every longer solution of the layout in place, or appends a new entry. Returns 0.
 // The texts may be the list's own, as FindSolution gives them.
 int32_t StoreSolution(std::string_view layout, std::string_view solution);

@@ -48,13 +48,14 @@ int32_t StartProgram() {
   PlaceFiles();
   SetBallColours();
   CreateBallImages();
-  LoadSolutions();
+  LoadSolutionsWithoutWaiting();
   LayoutToField(StartLayout);
   SlideState = ReadSlideState();
   if (OpenMainWindow() == 0) ShutDown();
   InstallWindowCallback(WindowCallback);
   InstallEndRequestHandler(EndRequestCommand);
   CreateControls();
+  ListUnreadSolutionsFile();
   RefreshField();
   return 0;
 }

@@ -35,6 +35,9 @@ int32_t ShowFieldImage();
 int32_t AddListLine(std::string_view text);
 // Empties the result list.
 int32_t ClearResultList();
+// Whether the text, as a line of the result list, is shown whole in the list's width with its
+// font, a vertical scroll bar or not.
+bool ListLineFits(std::string_view text);
 // Moves the progress bar (range 0 to 300; values outside are clamped by the bar).
 int32_t SetSearchProgress(int32_t value);
 // Handles pending window events without waiting, then returns. Called twice per trial by the
@@ -47,6 +50,10 @@ int32_t RefreshField();
 
 // Waits for the next event and handles it.
 int32_t WaitForEvent();
+// Calls `proc` about every `milliseconds` on the user-interface thread, from whichever event
+// pump runs, until it returns false.
+using RepeatProc = bool (*)();
+int32_t RepeatEvery(int32_t milliseconds, RepeatProc proc);
 // Drags MainWindow with the pointer until the button is released, and gives it the keyboard
 // focus back (a click in ResultList would otherwise leave it without keys for good).
 int32_t DragMainWindow();

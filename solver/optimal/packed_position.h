@@ -43,12 +43,16 @@ class PlaceShuffles {
   std::vector<Squeezing> squeezes_;
 };
 
+// No entry of either table exceeds this (the tables' tests pin how many entries each distance has).
+inline constexpr int LargestEntry = 25;
+
 // Everything a lookup needs, gathered from the shared tables. Pairs: ten lookups, one for each
 // pair of 4-ball colours (the Full table), else five, one for each colour (the Small table).
 template <bool Pairs>
 struct TableView {
   static constexpr int LookupCount = Pairs ? 10 : 5;
   using Indices = std::array<uint32_t, LookupCount>;
+  static_assert(LookupCount * LargestEntry < 256, "Score keeps the sum of the lookups below the estimate's bits");
 
   const uint8_t* Entries;
   uint32_t Stride;  // entries per placement class
@@ -95,7 +99,7 @@ struct TableView {
 
   // The estimate (the largest lookup) times 256 plus the sum of all lookups, which orders
   // positions of one estimate by how far the other pairs still are. The sum fits below the
-  // estimate: no entry of either table exceeds 25, so ten lookups sum to 250 at most.
+  // estimate: no entry exceeds LargestEntry, so ten lookups sum to 250 at most.
   int Score(const Indices& indices) const {
     int largest = 0, sum = 0;
 #pragma GCC unroll 10

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "solver/optimal/places.h"
+#include "solver/optimal/subset_rank.h"
 
 namespace tq::optimal {
 
 // Placement = slide state * 1771 + the colex rank of the three colour-3 places among the 23.
 inline constexpr int PlacementCount = 2 * 1771;
+static_assert(__builtin_popcount(AllPlaces) == 23 && PlacementCount == 2 * Choose(__builtin_popcount(AllPlaces), 3),
+              "a placement is a slide state and a set of three of the 23 places");
 
 struct PlacementInfo {
   uint16_t Orbit;    // the class under the symmetries; one table block each

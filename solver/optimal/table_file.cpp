@@ -1,23 +1,19 @@
 // The table's file: a 32-byte header (a mark, the format version, the kind, the entry count and
-// a checksum of the entries, numbers little-endian) and then the entries. Written as a file
-// without a name in its directory, named only once complete and renamed into its place, so that
-// a reader finds the whole file or none, and a writer killed part way leaves no 110 MB behind.
-// Not flushed to disk first: a cache that a crash cuts short fails its checksum and is built
-// again.
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
+// a checksum of the entries, numbers little-endian) and then the entries. Written by the
+// store's safe writer: a file without a name in its directory until complete, flushed and
+// renamed into its place, so that a reader finds the whole file or none, and a writer killed
+// part way leaves no 110 MB behind (and where it must be named, the next save removes it).
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "solver/optimal/optimal_solver.h"
 #include "solver/optimal/table_shape.h"
+#include "store/data_directory.h"
+#include "store/safe_file.h"
 
 namespace tq::optimal {
 
@@ -75,74 +71,17 @@ std::string Header(TableKind kind, uint64_t count, uint64_t checksum) {
   return header;
 }
 
-std::string FreshNameBeside(const std::string& path) {
-  std::random_device random;
-  char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".new-%08x%08x", random(), random());
-  return path + suffix;
-}
-
-bool WriteAll(int fd, const char* bytes, size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, bytes, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes += written;
-    size -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
-// A file written beside `path` that takes its place only when complete. Where the file system
-// allows, it has no name while it is written, so that a writer killed part way leaves nothing;
-// elsewhere it is written under a fresh name, removed unless it took its place.
-class FileBeside {
- public:
-  explicit FileBeside(const std::string& path) : path_(path), temp_(FreshNameBeside(path)) {
-    std::string directory = std::filesystem::path(path).parent_path().string();
-    if (directory.empty()) directory = ".";
-    fd_ = ::open(directory.c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666);
-    if (fd_ >= 0) return;
-    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    ownsTemp_ = fd_ >= 0;
-  }
-  ~FileBeside() {
-    if (fd_ >= 0) ::close(fd_);
-    if (ownsTemp_) ::unlink(temp_.c_str());
-  }
-  FileBeside(const FileBeside&) = delete;
-  FileBeside& operator=(const FileBeside&) = delete;
-
-  int Fd() const { return fd_; }
-
-  // Names the complete file and renames it into its place.
-  bool TakePlace() {
-    if (!ownsTemp_) {
-      const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp_.c_str(), AT_SYMLINK_FOLLOW) != 0) return false;
-      ownsTemp_ = true;
-    }
-    if (::rename(temp_.c_str(), path_.c_str()) != 0) return false;
-    ownsTemp_ = false;
-    return true;
-  }
-
- private:
-  std::string path_;
-  std::string temp_;
-  int fd_ = -1;
-  bool ownsTemp_ = false;  // temp_ names our file and is to be removed
-};
-
 }  // namespace
 
 struct TableFile {
   static bool Save(const PatternTable& table, const std::string& path) {
     const std::string header = Header(table.Kind(), table.EntryCount(), Checksum(table.Entries(), table.EntryCount()));
-    FileBeside file(path);
-    return file.Fd() >= 0 && WriteAll(file.Fd(), header.data(), header.size()) &&
-           WriteAll(file.Fd(), reinterpret_cast<const char*>(table.Entries()), table.EntryCount()) &&
-           file.TakePlace();
+    // Programs that build the table at once write it without a lock: only the leftovers of
+    // writers that were killed go.
+    std::string target, problem;
+    if (ResolveFileTarget(path, target, problem)) RemoveLeftoversOfEndedWriters(target);
+    const std::string_view pieces[] = {header, {reinterpret_cast<const char*>(table.Entries()), table.EntryCount()}};
+    return WriteFileSafely(path, pieces, problem) == 1;
   }
 
   static TableLoad Load(const std::string& path, TableKind kind) {
@@ -180,9 +119,7 @@ CachedTable LoadOrBuild(const std::string& path, TableKind kind, int threads, co
   TableLoad load = PatternTable::Load(path, kind);
   if (load.Status == LoadStatus::Loaded) return {std::move(load.Table), TableSource::Loaded, load.Status};
   std::shared_ptr<const PatternTable> table = PatternTable::Build(kind, threads, progress);
-  std::error_code ignored;
-  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-  if (!parent.empty()) std::filesystem::create_directories(parent, ignored);
+  EnsureDirectoryOf(path);
   const TableSource source = table->Save(path) ? TableSource::BuiltAndSaved : TableSource::BuiltNotSaved;
   return {std::move(table), source, load.Status};
 }

@@ -72,6 +72,13 @@ TEST(EnsureDataDirectory, CreatesMissingParentsAndReportsABlockedPath) {
   WriteWholeFile(dir.File("file"), "x");
   EXPECT_FALSE(EnsureDataDirectory(dir.File("file/trommelquirl")));
   EXPECT_FALSE(EnsureDataDirectory(""));
+
+  // The directory of a file, for a name given by the user: a bare name is in the current one.
+  EXPECT_TRUE(EnsureDirectoryOf(dir.File("c/d/Loesungen.txt")));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("c/d")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("c/d/Loesungen.txt")));
+  EXPECT_TRUE(EnsureDirectoryOf("Loesungen.txt"));
+  EXPECT_FALSE(EnsureDirectoryOf(dir.File("file/Loesungen.txt")));
 }
 
 }  // namespace

@@ -157,6 +157,58 @@ TEST_F(SharedFileTest, ASaveWaitsForTheLockAndGivesUpOnAHolderThatHangs) {
   EXPECT_EQ(ReadWholeFile(path), a + "1\r\n" + b + "2\r\n");
 }
 
+// A load that finds the lock held does not wait when told not to; once the lock is free the
+// file is read again, and this run's stores made meanwhile stand on top of it.
+TEST_F(SharedFileTest, ALoadThatFoundTheLockHeldIsMadeGoodOnceItIsFree) {
+  WriteWholeFile(path, a + "1\r\n");
+  std::string problem;
+  FileLock held = FileLock::Take(LockPathFor(path), FileLock::Mode::Exclusive, std::chrono::milliseconds(0), problem);
+  ASSERT_TRUE(held.Held()) << problem;
+  Writer writer;
+  int waits = 0;
+  writer.file.SetLockWait([&](std::chrono::milliseconds) { return ++waits < 3; });
+  EXPECT_EQ(writer.Load(path), -1);
+  EXPECT_EQ(waits, 3) << "the wait is given up when the call says so";
+  EXPECT_TRUE(writer.file.LockHeld());
+  EXPECT_TRUE(writer.file.ProblemInLockFile());
+  EXPECT_EQ(writer.file.ProblemReason(), "Another program holds the lock");
+  writer.Store(b, "2");
+  EXPECT_EQ(writer.file.Reread(path, writer.table), -1) << "still held";
+
+  WriteWholeFile(path, a + "1\r\n" + c + "3\r\n");  // the holder saved meanwhile
+  held.Release();
+  EXPECT_EQ(writer.file.Reread(path, writer.table), 1);
+  EXPECT_FALSE(writer.file.LockHeld());
+  EXPECT_EQ(writer.table.Find(c), "3");
+  EXPECT_EQ(writer.table.Find(b), "2");
+  EXPECT_EQ(writer.file.Reread(path, writer.table), 0) << "read already";
+  ASSERT_EQ(writer.Save(path), 1);
+  EXPECT_EQ(ReadWholeFile(path), a + "1\r\n" + c + "3\r\n" + b + "2\r\n");
+}
+
+// A lock file that cannot serve is named as the file at fault, for a save and for the check
+// before one; the solutions file itself is left alone.
+TEST_F(SharedFileTest, AFaultOfTheLockFileIsReportedAsTheLockFiles) {
+  WriteWholeFile(path, a + "1\r\n");
+  const std::string lockPath = LockPathFor(path);
+  std::filesystem::create_symlink(lockPath, lockPath);  // a link to itself: a loop
+  for (const std::string& why : {std::string(std::strerror(ELOOP)), std::string(std::strerror(EISDIR))}) {
+    Writer writer;
+    ASSERT_EQ(writer.Load(path), 1) << "a file is read without a lock where none can be made";
+    writer.Store(b, "2");
+    EXPECT_EQ(writer.Save(path), 0);
+    EXPECT_TRUE(writer.file.ProblemInLockFile());
+    EXPECT_FALSE(writer.file.LockHeld());
+    EXPECT_EQ(writer.file.ProblemFile(), lockPath);
+    EXPECT_EQ(writer.file.ProblemReason(), why);
+    EXPECT_EQ(writer.file.Problem(), "Lock file " + lockPath + ": " + why);
+    EXPECT_EQ(SharedSolutionsFile::SaveProblem(path), writer.file.Problem());
+    EXPECT_EQ(ReadWholeFile(path), a + "1\r\n");
+    std::filesystem::remove(lockPath);
+    std::filesystem::create_directory(lockPath);
+  }
+}
+
 TEST_F(SharedFileTest, LeftoversOfAKilledSaveGoAtTheNextSaveAndOthersStay) {
   WriteWholeFile(dir.File("Loesungen.txt.new-123-4"), "half a file");
   WriteWholeFile(dir.File("Loesungen.txt.new-mine"), "not ours");

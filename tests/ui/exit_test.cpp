@@ -13,6 +13,7 @@
 
 #include "model/field.h"
 #include "model/moves.h"
+#include "store/file_lock.h"
 #include "tests/support/temp_directory.h"
 #include "tests/support/whole_file.h"
 #include "tests/ui/scripted_program.h"
@@ -103,8 +104,9 @@ TEST(ProgramExit, ASignalSavesWhatWasFoundWhetherIdleOrSearching) {
 // Old content for a file whose save is to fail.
 const std::string OldFile = std::string(StartLayout) + "\r\n" + "31100 221134422 554430055 1\r\n";
 
+// The reason first, the file at fault on a line of its own.
 std::string NotSavedLine(const std::filesystem::path& file, const std::string& reason) {
-  return "Solutions not saved: " + file.string() + ": " + reason + "\n";
+  return "Solutions not saved: " + reason + "\n" + file.string() + "\n";
 }
 
 // The first Escape lists why the save failed and the program goes on; the second ends it.
@@ -125,6 +127,52 @@ TEST(ProgramExit, AFailedSaveIsListedOnceAndTheNextEscapeEndsWithoutSaving) {
   EXPECT_EQ(run.Out, NotSavedLine(file, "File too large"));
   EXPECT_EQ(test::ReadWholeFile(file), OldFile);
   EXPECT_EQ(test::ExportedTexts(directory).size(), 0u);
+
+  // The lock file is named when it is at fault.
+  const std::filesystem::path lock = std::filesystem::canonical(directory) / "Loesungen.txt.lock";
+  std::filesystem::remove(lock);
+  std::filesystem::create_directory(lock);
+  run = RunScript("quit-twice", home.Path());
+  EXPECT_EQ(run.Code, 0);
+  EXPECT_EQ(run.Out, NotSavedLine(lock, "Lock file: Is a directory"));
+  EXPECT_EQ(test::ReadWholeFile(file), OldFile);
+}
+
+TEST(ProgramExit, ADataFolderRemovedWhileTheProgramRunsIsMadeAgainAtTheSave) {
+  const test::TempDirectory home;
+  EXPECT_EQ(RunScript("remove-folder-quit", home.Path()).Code, 0);
+  EXPECT_EQ(test::ReadWholeFile(home / "data/trommelquirl/Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
+}
+
+// While another program holds the lock, Escape's save says so and the window goes on
+// handling events: the save ends once the lock is free, and a signal meanwhile ends the
+// program without waiting out the lock.
+TEST(ProgramExit, ASaveWaitingForAnotherProgramSaysSoAndASignalEndsTheWait) {
+  for (const bool released : {true, false}) {
+    const test::TempDirectory home;
+    const std::filesystem::path directory = home.Path() + "/data/trommelquirl";
+    std::filesystem::create_directories(directory);
+    std::string problem;
+    FileLock held = FileLock::Take(LockPathFor(std::filesystem::canonical(directory) / "Loesungen.txt"),
+                                   FileLock::Mode::Exclusive, std::chrono::milliseconds(0), problem);
+    ASSERT_TRUE(held.Held()) << problem;
+    QProcess program;
+    StartScript(program, "quit-while-held", home.Path());
+    for (int wait = 0; wait < 2000 && !std::filesystem::exists(directory / "waiting"); ++wait) ::usleep(10'000);
+    ASSERT_TRUE(std::filesystem::exists(directory / "waiting")) << "the window went on during the wait";
+    if (released) {
+      held.Release();
+    } else {
+      program.terminate();
+    }
+    const ProgramRun run = FinishScript(program);
+    EXPECT_EQ(run.Out, "Saving waits for another program\n");
+    EXPECT_EQ(run.Code, released ? 0 : -2);
+    EXPECT_EQ(std::filesystem::exists(directory / "Loesungen.txt"), released);
+    if (released) {
+      EXPECT_EQ(test::ReadWholeFile(directory / "Loesungen.txt"), LayoutAfterUpperHalfLeft() + "1\r\n");
+    }
+  }
 }
 
 // Permissions bind only an ordinary account: the program drops to one when run as root.

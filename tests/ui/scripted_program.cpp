@@ -66,6 +66,18 @@ void SolveWaitQuit() {
   PressEscape();
 }
 
+// Escape while the test holds the lock: the list's last line on standard output and a file
+// "waiting" in the data directory, from inside the save's wait.
+void QuitWhileHeld() {
+  SolveOneLeft();
+  QTimer::singleShot(300, [] {
+    std::printf("%s\n", ListedLines().back().c_str());
+    std::fflush(stdout);
+    WriteWholeFile(std::filesystem::path(DataDirectoryPath()) / "waiting", "");
+  });
+  PressEscape();
+}
+
 // The signal scripts leave the ending to the signal.
 void PlayScript(std::string_view name) {
   if (name == "solve-then-signal") {
@@ -81,6 +93,11 @@ void PlayScript(std::string_view name) {
   if (name == "solve-stop-quit") SolveStopQuit();
   if (name == "quit-twice") QuitTwice();
   if (name == "solve-wait-quit") SolveWaitQuit();
+  if (name == "quit-while-held") QuitWhileHeld();
+  if (name == "remove-folder-quit") {
+    SolveOneLeft();
+    std::filesystem::remove_all(DataDirectoryPath());
+  }
   PressEscape();
 }
 

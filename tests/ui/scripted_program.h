@@ -23,6 +23,10 @@ inline constexpr const char* LongSearchLayout = HardLayout;
 //   "quit-twice":      Escape, the listed lines on standard output, Escape.
 //   "solve-wait-quit": keypad 4, keypad 8, a file "ready" in the data directory, and Escape
 //                      once a file "go" is there.
+//   "quit-while-held": keypad 4, keypad 8, Escape; inside the save's wait for the lock, the
+//                      list's last line on standard output and a file "waiting" in the data
+//                      directory.
+//   "remove-folder-quit": keypad 4, keypad 8, the data directory removed, Escape.
 //   "solve-then-signal": keypad 4, keypad 8, then SIGTERM.
 //   "solve-then-signal-in-search": keypad 4, keypad 8, then a long search and SIGTERM in it.
 [[noreturn]] void RunScriptedProgram(const char* script);

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "store/solutions.h"
+
 namespace tq {
 
 // Upper half (rings 0 and 1) or lower half (rings 2 and 3) one column; +1 right, -1 left.
@@ -14,13 +16,22 @@ int32_t ScrambleField();
 int32_t ResetField();
 // Clears the list and, when no column is correct, searches, lists time and result, exports.
 int32_t SearchCommand();
-// Stops a running search, or saves the solutions and ends the program. A save that fails
-// adds one line to the list that says why, and the program goes on; an Escape right after
-// that ends it without saving.
+// Stops a running search, or saves the solutions and ends the program. A save that waits for
+// another program says so in the list; one that fails lists why, reason first, and the file
+// at fault, and the program goes on; an Escape right after that ends it without saving.
 int32_t EscapeCommand();
 // An end asked for from outside (ui/window_toolkit.h): saves and ends, once a running search
 // command has stopped its search and finished; a failed save is told on standard error.
 void EndRequestCommand(int32_t cause);
+
+// Lists why a save failed: the reason first, on one line with "Solutions not saved:" where
+// the list's width allows, and the file at fault on a line of its own.
+void ListSaveFailure(const SolutionsFileFault& fault);
+// Start-up's load of the solutions: it does not wait when another program holds the file.
+void LoadSolutionsWithoutWaiting();
+// When that load found the file held by another program: says so in the list, and reads the
+// file once it is free (a save in the meantime merges with it all the same).
+void ListUnreadSolutionsFile();
 
 // Runs the command of a virtual-key code; codes without one do nothing. While a search runs,
 // only Escape is acted on.

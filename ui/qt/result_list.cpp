@@ -3,6 +3,9 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
+
+#include "ui/commands/windows_1252.h"
 
 #include "ui/window_toolkit.h"
 
@@ -47,8 +50,11 @@ int ResultListModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
   const std::string_view line = lines_.Line(static_cast<size_t>(index.row()));
-  // The program's texts are ASCII; a stored solution read from the file may hold anything.
-  return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+  // The program's texts are ASCII; a stored solution read from the file may hold any byte,
+  // and the file's bytes are Windows-1252 characters.
+  QString text(static_cast<qsizetype>(line.size()), Qt::Uninitialized);
+  for (size_t i = 0; i < line.size(); ++i) text[static_cast<qsizetype>(i)] = QChar(Windows1252Character(static_cast<unsigned char>(line[i])));
+  return text;
 }
 
 ResultListView::ResultListView(QWidget* parent) : QTableView(parent), model_(new ResultListModel(this)) {
@@ -102,6 +108,19 @@ void FlushResultList() {
 int32_t AddListLine(std::string_view text) {
   if (ResultList != nullptr) ResultList->Lines()->Append(text);
   return 0;
+}
+
+// The room a row's text has: the list inside its frame, less a vertical scroll bar that may
+// come, less the margins the view leaves on either side of a cell's text.
+bool ListLineFits(std::string_view text) {
+  if (ResultList == nullptr) return true;
+  const QStyle* style = ResultList->style();
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ResultList) + 1;
+  const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ResultList);
+  const int room = ResultList->width() - 2 * ResultList->frameWidth() - scrollBar - 2 * margin;
+  QString shown;
+  for (const char byte : text) shown.append(QChar(Windows1252Character(static_cast<unsigned char>(byte))));
+  return ResultList->fontMetrics().horizontalAdvance(shown) <= room;
 }
 
 int32_t ClearResultList() {

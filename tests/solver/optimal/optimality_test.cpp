@@ -4,41 +4,16 @@
 
 #include <algorithm>
 #include <map>
-#include <random>
-#include <vector>
 
 #include "layout_moves.h"
 #include "solver/optimal/move_pruning.h"
+#include "table_checks.h"
 #include "test_tables.h"
 
 namespace tq::optimal::test {
 namespace {
 
-// Every 40th position 6 to 10 moves from solved, about 300 of them, in a fixed order.
-std::vector<std::pair<std::string, int>> PositionsNearSolved() {
-  std::vector<std::pair<std::string, int>> all;
-  for (const auto& entry : DistancesUpTo(10)) {
-    if (entry.second >= 6) all.push_back(entry);
-  }
-  std::sort(all.begin(), all.end());
-  std::vector<std::pair<std::string, int>> some;
-  for (size_t i = 0; i < all.size(); i += 40) some.push_back(all[i]);
-  return some;
-}
-
-void ExpectShortestSolutions(const PatternTable& table) {
-  const auto positions = PositionsNearSolved();
-  ASSERT_GT(positions.size(), 250u);
-  for (const auto& [layout, distance] : positions) {
-    const SearchResult result = Solve(table, layout);
-    ASSERT_EQ(result.Status, SearchStatus::Solved) << layout;
-    EXPECT_EQ(static_cast<int>(result.Solution.size()), distance) << layout;
-    EXPECT_TRUE(IsSolvedLayout(Replayed(layout, result.Solution))) << layout << " " << result.Solution;
-  }
-}
-
 TEST(SmallTable, SolutionsAreShortest) { ExpectShortestSolutions(SmallTable()); }
-TEST(FullTable, SolutionsAreShortest) { ExpectShortestSolutions(FullTable()); }
 
 // The fewest moves to each position within `depth` moves, over the sequences the pruning
 // allows, or over all of them.

@@ -112,6 +112,23 @@ TEST_F(TableFile, AWriterKilledPartWayLeavesTheOldFileAndNothingBesideIt) {
   EXPECT_EQ(ReadWholeFile(path), saved);
 }
 
+// What a writer left that was killed after its file got a name goes at the next save; what a
+// writer still running has there, and files of other names, stay.
+TEST_F(TableFile, ASaveRemovesOnlyWhatEndedWritersLeft) {
+  pid_t ended = ::fork();
+  ASSERT_GE(ended, 0);
+  if (ended == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+  const std::string killed = "table.new-" + std::to_string(ended) + "-1";
+  const std::string running = "table.new-1-1";  // the first process runs as long as the system does
+  for (const std::string& name : {killed, running, std::string("table.new-x-1"), std::string("table.old")}) {
+    WriteWholeFile(directory.File(name), "part");
+  }
+  ASSERT_TRUE(SmallTable().Save(path));
+  EXPECT_EQ(directory.Names(), (std::vector<std::string>{"table", "table.new-1-1", "table.new-x-1", "table.old"}));
+  EXPECT_EQ(ReadWholeFile(path), saved);
+}
+
 TEST_F(TableFile, TwoProcessesBuildingAtOnceLeaveAGoodFile) {
   const std::string shared = directory.File("cache/table");
   pid_t children[2];

@@ -1,8 +1,6 @@
-// The solver's threads, for the thread checker: a table built on two threads, and searches on
-// two threads each sharing one table.
+// The solver's threads, for the thread checker: searches on two threads each sharing one table.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <thread>
 
 #include "layout_moves.h"
@@ -10,12 +8,6 @@
 
 namespace tq::optimal::test {
 namespace {
-
-TEST(OptimalThreads, BuildTheSameTableOnOneThreadAndOnTwo) {
-  const auto one = PatternTable::Build(TableKind::Small, 1);
-  const auto two = PatternTable::Build(TableKind::Small, 2);
-  EXPECT_EQ(std::memcmp(one->Entries(), two->Entries(), one->EntryCount()), 0);
-}
 
 TEST(OptimalThreads, SearchesShareOneTable) {
   const PatternTable& table = SmallTable();
