@@ -83,7 +83,6 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QStringLiteral("Trommelquirl"));
   QCoreApplication::setApplicationName(QStringLiteral("trommelquirl-solver"));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(tq::ProjectVersion.data(), static_cast<qsizetype>(tq::ProjectVersion.size())));
-  QGuiApplication::setApplicationDisplayName(QCoreApplication::translate("SolverWindow", "Trommelquirl Solver"));
   QGuiApplication::setDesktopFileName(QStringLiteral(TQ_SOLVER_APP_ID));
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
@@ -96,7 +95,6 @@ int main(int argc, char** argv) {
   if (translator.load(QLocale(), QStringLiteral("trommelquirl-solver"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
     QCoreApplication::installTranslator(&translator);
   }
-  QGuiApplication::setApplicationDisplayName(QCoreApplication::translate("SolverWindow", "Trommelquirl Solver"));
 
   std::string layout = tq::StartLayout;
   const QStringList arguments = QCoreApplication::arguments();
