@@ -149,7 +149,8 @@ SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWi
   connect(&playTimer_, &QTimer::timeout, this, &SolverWindow::Next);
 
   QSettings settings;
-  restoreGeometry(settings.value("window/geometry").toByteArray());
+  // The first time, room for a drum of twice the game's size beside the solution.
+  if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(900, 620);
   Action("animate")->setChecked(settings.value("view/animate", true).toBool());
   Action("numbers")->setChecked(settings.value("view/colourNumbers", false).toBool());
   drum_->SetAnimate(Action("animate")->isChecked());
@@ -179,8 +180,10 @@ void SolverWindow::BuildActions() {
     connect(action, &QAction::triggered, this, [this, code = codes[i]] { ApplyMove(code); });
     moveActions_[i] = action;
   }
-  AddAction("undo", tr("&Undo"), QKeySequence::Undo, &SolverWindow::Undo);
-  AddAction("redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), &SolverWindow::Redo);
+  // The menus name what undo and redo take back; the tool bar keeps one short word, so that its
+  // buttons stay where they are.
+  AddAction("undo", tr("&Undo"), QKeySequence::Undo, &SolverWindow::Undo)->setIconText(tr("Undo"));
+  AddAction("redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), &SolverWindow::Redo)->setIconText(tr("Redo"));
   AddAction("copyLayout", tr("&Copy Layout"), QKeySequence::Copy, &SolverWindow::CopyLayout);
   AddAction("copySolution", tr("Copy &Solution"), QKeySequence(tr("Ctrl+Shift+C")), &SolverWindow::CopySolution);
   AddAction("paste", tr("&Paste Layout"), QKeySequence::Paste, &SolverWindow::PasteFromClipboard);
@@ -214,6 +217,14 @@ void SolverWindow::BuildActions() {
 }
 
 void SolverWindow::BuildMenus() {
+  // The desktop's own icons where its theme has them; the tool bar shows the words otherwise.
+  const std::pair<const char*, const char*> icons[] = {
+      {"undo", "edit-undo"}, {"redo", "edit-redo"}, {"copyLayout", "edit-copy"}, {"paste", "edit-paste"},
+      {"quit", "application-exit"}, {"keys", "help-keyboard-shortcuts"}, {"about", "help-about"}};
+  for (const auto& [name, icon] : icons) {
+    if (QIcon::hasThemeIcon(QString::fromLatin1(icon))) Action(name)->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
+  }
+
   QMenu* file = menuBar()->addMenu(tr("&File"));
   file->addAction(Action("addToGame"));
   file->addSeparator();
@@ -428,7 +439,8 @@ void SolverWindow::ShowPath() {
   if (path_.Empty()) return;
   steps_->addItem(tr("Start"));
   for (int step = 0; step < path_.Length(); ++step) {
-    steps_->addItem(tr("%1. %2").arg(step + 1).arg(MoveText(path_.MoveAfter(step))));
+    const QString move = MoveText(path_.MoveAfter(step), LongColumnsUp(path_.PositionAt(step)));
+    steps_->addItem(tr("%1. %2").arg(step + 1).arg(move));
   }
 }
 
@@ -444,7 +456,7 @@ void SolverWindow::OnSolved(quint64 request, const QString& layout, const QStrin
   if (waiting_ == Waiting::Hint) {
     waiting_ = Waiting::Nothing;
     hintMove_ = moves.empty() ? 0 : moves.front() - '0';
-    Note(moves.empty() ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_)));
+    Note(moves.empty() ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
   } else {
     waiting_ = Waiting::Nothing;
     path_ = SolutionPath(history_.Layout(), moves);
@@ -532,7 +544,7 @@ void SolverWindow::Hint() {
   if (step_ >= 0) {
     // On the path the rest of a shortest solution is a shortest solution from here.
     hintMove_ = path_.MoveAfter(step_);
-    Note(hintMove_ == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_)));
+    Note(hintMove_ == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
     Refresh();
     return;
   }

@@ -25,6 +25,12 @@ QString MoveText(int code) {
   }
 }
 
+QString MoveText(int code, bool longColumnsUp) {
+  if (code != MoveSlide) return MoveText(code);
+  return longColumnsUp ? QCoreApplication::translate("Texts", "Slide the long columns down")
+                       : QCoreApplication::translate("Texts", "Slide the long columns up");
+}
+
 QString ColourName(int colour) {
   switch (colour) {
     case -1: return QCoreApplication::translate("Texts", "empty");

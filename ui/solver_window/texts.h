@@ -7,9 +7,11 @@
 
 namespace tq::solver_window {
 
-// "Turn upper half right" and so on for move codes 1 to 5; a slide is named by where it takes
-// the long columns when `longColumnsUp` is known, "Slide the long columns" otherwise.
+// "Turn upper half right" and so on for move codes 1 to 5, "Slide the long columns" for a slide.
 QString MoveText(int code);
+// The same for a move made from a known position, where a slide is named by its way: "Slide the
+// long columns down" when they stand up, "... up" otherwise.
+QString MoveText(int code, bool longColumnsUp);
 // "blue" and so on for colour codes 0 to 5, "empty" for -1.
 QString ColourName(int colour);
 // Why a position cannot be solved, as one sentence; "" for Kind::None.

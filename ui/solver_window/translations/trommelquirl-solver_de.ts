@@ -95,6 +95,14 @@
             <numerusform>%n Züge; keiner ist kürzer</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Slide the long columns down</source>
+        <translation>Die langen Säulen hinunterschieben</translation>
+    </message>
+    <message>
+        <source>Slide the long columns up</source>
+        <translation>Die langen Säulen hinaufschieben</translation>
+    </message>
 </context>
 <context>
     <name>tq::solver_window::SolverWindow</name>
@@ -562,6 +570,14 @@
     <message>
         <source>&lt;h3&gt;Trommelquirl Solver %1&lt;/h3&gt;&lt;p&gt;Set up any position of the drum, see its shortest solution and follow it move by move.&lt;/p&gt;&lt;p&gt;Copyright The Trommelquirl developers.&lt;br&gt;Released under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Trommelquirl-Löser %1&lt;/h3&gt;&lt;p&gt;Jede Stellung der Trommel aufbauen, ihre kürzeste Lösung sehen und ihr Zug für Zug folgen.&lt;/p&gt;&lt;p&gt;Copyright The Trommelquirl developers.&lt;br&gt;Veröffentlicht unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 </TS>
