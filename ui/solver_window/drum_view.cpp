@@ -65,8 +65,10 @@ void DrawBall(QPainter& painter, QPointF place, char c, bool number) {
   painter.setBrush(colour);
   painter.drawEllipse(centre, Radius, Radius);
   if (!number || !IsBall(c)) return;
-  // Dark digits on the light balls, light ones on the dark.
-  painter.setPen(colour.lightness() > 110 ? Qt::black : Qt::white);
+  // Dark digits on the bright balls (yellow, orange), light ones on the rest, by perceived
+  // brightness: pure blue is as light as orange by HSL lightness but reads as dark.
+  const int brightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+  painter.setPen(brightness > 128 ? Qt::black : Qt::white);
   QFont font = painter.font();
   font.setPixelSize(13);
   font.setBold(true);

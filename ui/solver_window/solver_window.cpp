@@ -322,6 +322,7 @@ void SolverWindow::BuildStatusBar() {
   buildBar_->setFormat(tr("Solver's table: %p%"));
   buildBar_->hide();
   cancelBuild_ = new QToolButton(this);
+  cancelBuild_->setObjectName("cancelBuild");
   cancelBuild_->setText(tr("Cancel"));
   cancelBuild_->setFocusPolicy(Qt::NoFocus);
   cancelBuild_->hide();
@@ -329,6 +330,10 @@ void SolverWindow::BuildStatusBar() {
     solver_.CancelBuild();
     Note(tr("Cancelling the table's build…"));
   });
+  tableNote_ = new QLabel(this);
+  tableNote_->setObjectName("tableNote");
+  tableNote_->hide();
+  statusBar()->addPermanentWidget(tableNote_);
   statusBar()->addPermanentWidget(buildBar_);
   statusBar()->addPermanentWidget(cancelBuild_);
 }
@@ -471,9 +476,12 @@ void SolverWindow::OnTablePrepared(bool ready, bool built, bool unsaved, const Q
   buildBar_->hide();
   cancelBuild_->hide();
   if (ready && unsaved && !unsavedTableSaid_) {
+    // Said beside the messages, not as one of them, so that the solve's answer does not hide it.
     unsavedTableSaid_ = true;
-    Note(tr("The solver's table cannot be kept in %1; it is built again on every run.")
-             .arg(FromStd(solver_.TablePath())));
+    tableNote_->setText(tr("The solver's table cannot be kept in %1; it is built again on every run.")
+                            .arg(FromStd(solver_.TablePath())));
+    tableNote_->show();
+    statusBar()->clearMessage();
   } else if (ready && built) {
     Note(tr("The solver's table is built and kept for the next time."));
   } else if (!ready) {

@@ -104,6 +104,7 @@ class SolverWindow : public QMainWindow {
   QListWidget* steps_ = nullptr;
   QButtonGroup* palette_ = nullptr;
   QPushButton* solveButton_ = nullptr;
+  QLabel* tableNote_ = nullptr;  // the cache that cannot keep the table, said once
   QProgressBar* buildBar_ = nullptr;
   QToolButton* cancelBuild_ = nullptr;
   std::array<QAction*, 5> moveActions_{};
