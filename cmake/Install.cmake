@@ -21,3 +21,18 @@ if(TARGET trommelquirl)
             RENAME ${TQ_APP_ID}.png)
   endforeach()
 endif()
+
+# The solver's window: its program, manual page, launcher entry, metainfo and icon.
+if(TARGET trommelquirl-solver)
+  set(icon_root ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  install(TARGETS trommelquirl-solver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${TQ_SOLVER_MANUAL} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${TQ_DESKTOP_DIR}/${TQ_SOLVER_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${TQ_DESKTOP_DIR}/${TQ_SOLVER_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/icon.svg DESTINATION ${icon_root}/scalable/apps
+          RENAME ${TQ_SOLVER_APP_ID}.svg)
+  foreach(size IN LISTS TQ_ICON_SIZES)
+    install(FILES ${TQ_DESKTOP_DIR}/icons/${size}.png DESTINATION ${icon_root}/${size}x${size}/apps
+            RENAME ${TQ_SOLVER_APP_ID}.png)
+  endforeach()
+endif()

@@ -26,51 +26,71 @@ std::string Shown(char c) {
   return hex;
 }
 
-std::string CharacterProblem(std::string_view layout) {
-  const auto bad = std::ranges::find_if_not(layout, IsLayoutCharacter);
-  if (bad == layout.end()) return "";
-  return "layout character " + std::to_string(bad - layout.begin() + 1) + " is " + Shown(*bad) +
-         ", not a space or a colour 0 to 5";
-}
-
-std::string CountProblem(std::string_view layout) {
-  const auto empties = std::ranges::count(layout, ' ');
-  if (empties != EmptySlotCount) {
-    return "layout has " + std::to_string(empties) + " empty slots, needs " + std::to_string(EmptySlotCount);
-  }
-  for (size_t colour = 0; colour < BallsPerColour.size(); ++colour) {
-    const auto balls = std::ranges::count(layout, static_cast<char>('0' + colour));
-    if (balls != BallsPerColour[colour]) {
-      return "layout has " + std::to_string(balls) + " balls of colour " + std::to_string(colour) + ", needs " +
-             std::to_string(BallsPerColour[colour]);
-    }
-  }
-  return "";
-}
-
 bool AllEmpty(std::string_view layout, const std::array<size_t, 3>& slots) {
   return std::ranges::all_of(slots, [layout](size_t slot) { return layout[slot] == ' '; });
 }
 
-std::string EmptyPlaceProblem(std::string_view layout) {
-  if (AllEmpty(layout, RowZeroOfLongColumns) || AllEmpty(layout, RowFiveOfLongColumns)) return "";
+std::string EmptyPlaces(std::string_view layout) {
   std::string places;
   for (size_t slot = 0; slot < layout.size(); ++slot) {
     if (layout[slot] == ' ') places += (places.empty() ? "" : ", ") + std::to_string(slot + 1);
   }
-  return "layout has its empty slots at characters " + places +
-         "; they must be at 1, 11, 21 (row 0 of the long columns) or at 6, 16, 26 (row 5)";
+  return places;
 }
 
 }  // namespace
 
-std::string LayoutProblem(std::string_view layout) {
+LayoutFault FindLayoutFault(std::string_view layout) {
+  LayoutFault fault;
   if (layout.size() != static_cast<size_t>(SlotCount)) {
-    return "layout has " + std::to_string(layout.size()) + " characters, needs " + std::to_string(SlotCount);
+    fault.What = LayoutFault::Kind::Length;
+    fault.Count = static_cast<int>(layout.size());
+    fault.Needed = SlotCount;
+    return fault;
   }
-  for (auto check : {CharacterProblem, CountProblem, EmptyPlaceProblem}) {
-    std::string problem = check(layout);
-    if (!problem.empty()) return problem;
+  if (const auto bad = std::ranges::find_if_not(layout, IsLayoutCharacter); bad != layout.end()) {
+    fault.What = LayoutFault::Kind::Character;
+    fault.Position = static_cast<int>(bad - layout.begin()) + 1;
+    fault.Character = *bad;
+    return fault;
+  }
+  if (const auto empties = static_cast<int>(std::ranges::count(layout, ' ')); empties != EmptySlotCount) {
+    fault.What = LayoutFault::Kind::EmptyCount;
+    fault.Count = empties;
+    fault.Needed = EmptySlotCount;
+    return fault;
+  }
+  for (int colour = 0; colour < static_cast<int>(BallsPerColour.size()); ++colour) {
+    const auto balls = static_cast<int>(std::ranges::count(layout, static_cast<char>('0' + colour)));
+    if (balls != BallsPerColour[colour]) {
+      fault.What = LayoutFault::Kind::ColourCount;
+      fault.Colour = colour;
+      fault.Count = balls;
+      fault.Needed = BallsPerColour[colour];
+      return fault;
+    }
+  }
+  if (!AllEmpty(layout, RowZeroOfLongColumns) && !AllEmpty(layout, RowFiveOfLongColumns)) {
+    fault.What = LayoutFault::Kind::EmptyPlace;
+  }
+  return fault;
+}
+
+std::string LayoutProblem(std::string_view layout) {
+  const LayoutFault fault = FindLayoutFault(layout);
+  const std::string count = std::to_string(fault.Count), needed = std::to_string(fault.Needed);
+  switch (fault.What) {
+    case LayoutFault::Kind::None: return "";
+    case LayoutFault::Kind::Length: return "layout has " + count + " characters, needs " + needed;
+    case LayoutFault::Kind::Character:
+      return "layout character " + std::to_string(fault.Position) + " is " + Shown(fault.Character) +
+             ", not a space or a colour 0 to 5";
+    case LayoutFault::Kind::EmptyCount: return "layout has " + count + " empty slots, needs " + needed;
+    case LayoutFault::Kind::ColourCount:
+      return "layout has " + count + " balls of colour " + std::to_string(fault.Colour) + ", needs " + needed;
+    case LayoutFault::Kind::EmptyPlace:
+      return "layout has its empty slots at characters " + EmptyPlaces(layout) +
+             "; they must be at 1, 11, 21 (row 0 of the long columns) or at 6, 16, 26 (row 5)";
   }
   return "";
 }

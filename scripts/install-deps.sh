@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils xclip
   librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev file
   debhelper fakeroot lintian devscripts qemu-user appstream-util
 )

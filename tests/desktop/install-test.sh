@@ -35,8 +35,15 @@ for program in $(desktop_programs "$root" bin); do
 done
 check_on_oldest_processor "$cli" "$tables"
 
+# So does the solver's window.
+HOME="$work/home" QT_QPA_PLATFORM=offscreen "$root/usr/bin/trommelquirl-solver" >"$work/solver.log" 2>&1 &
+solver_pid=$!
+sleep 1
+kill -0 "$solver_pid" 2>/dev/null || fail "the installed solver did not keep running: $(cat "$work/solver.log")"
+kill "$solver_pid"
+
 man_dir="$root/usr/share/man"
-for page in "$man_dir/man1/trommelquirl-cli.1" "$man_dir/man6/trommelquirl.6"; do
+for page in "$man_dir/man1/trommelquirl-cli.1" "$man_dir/man6/trommelquirl.6" "$man_dir/man6/trommelquirl-solver.6"; do
   warnings=$(groff -man -Tutf8 -ww -z "$page" 2>&1)
   [ -z "$warnings" ] || fail "$page: $warnings"
   if command -v man >/dev/null; then

@@ -3,6 +3,7 @@
 
 #include "model/field.h"
 #include "ui/drawing.h"
+#include "ui/render/ball_colours.h"
 
 namespace tq {
 
@@ -44,10 +45,11 @@ int32_t SetBallColour(int32_t index, int32_t colour) {
 }
 
 int32_t SetBallColours() {
-  constexpr std::array<int32_t, ColourCount> colours = {
-      Rgb(50, 50, 50),  Rgb(0, 0, 255), Rgb(255, 255, 0), Rgb(255, 127, 0),
-      Rgb(100, 100, 100), Rgb(0, 192, 0), Rgb(255, 0, 0)};
-  for (int32_t i = 0; i < ColourCount; ++i) SetBallColour(i, colours[i]);
+  static_assert(BallColours.size() == ColourCount);
+  for (int32_t i = 0; i < ColourCount; ++i) {
+    const BallColour& colour = BallColours[static_cast<size_t>(i)];
+    SetBallColour(i, Rgb(colour.Red, colour.Green, colour.Blue));
+  }
   return 0;
 }
 

@@ -1,0 +1,58 @@
+// A solver window opened on a layout, shown and active on the offscreen platform, with its keys
+// sent the way the window system sends them (shortcuts first).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStatusBar>
+#include <QTest>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "model/random.h"
+#include "solver/optimal/optimal_solver.h"
+#include "ui/solver_window/solver_service.h"
+#include "ui/solver_window/solver_window.h"
+
+// Texts in the tests' failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace tq::solver_window::test {
+
+class WindowFixture {
+ public:
+  WindowFixture(const std::string& tablePath, optimal::TableKind kind)
+      : service_(std::make_unique<SolverService>(tablePath, kind)) {
+    // The program seeds the scrambler's generator at start; a test seeds it the same each time.
+    SeedRandom(2026);
+  }
+
+  SolverWindow& Open(const std::string& layout) {
+    window_ = std::make_unique<SolverWindow>(*service_, layout);
+    window_->Action("animate")->setChecked(false);
+    window_->show();
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    return *window_;
+  }
+  SolverWindow& Window() { return *window_; }
+
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window_.get(), static_cast<Qt::Key>(key), modifiers);
+  }
+  void Keypad(int key) { Key(key, Qt::KeypadModifier); }
+  QString Status() const { return window_->statusBar()->currentMessage(); }
+  // Lets the solver answer; false when it did not within the patience.
+  bool AwaitAnswer(int milliseconds = 30'000) {
+    return QTest::qWaitFor([this] { return !window_->IsWaiting(); }, milliseconds);
+  }
+
+ private:
+  std::unique_ptr<SolverService> service_;
+  std::unique_ptr<SolverWindow> window_;
+};
+
+}  // namespace tq::solver_window::test

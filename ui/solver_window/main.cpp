@@ -1,0 +1,122 @@
+// trommelquirl-solver [LAYOUT]: the solver's window, opened on LAYOUT or the start position.
+#include <QApplication>
+#include <QDateTime>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "model/field.h"
+#include "model/random.h"
+#include "project_info.h"
+#include "store/data_directory.h"
+#include "ui/solver_window/layout_text.h"
+#include "ui/solver_window/solver_service.h"
+#include "ui/solver_window/solver_window.h"
+#include "ui/solver_window/texts.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "Usage: trommelquirl-solver [LAYOUT]\n"
+    "Opens the solver's window on LAYOUT (26 characters: a space or \"_\" for an empty slot,\n"
+    "0 to 5 for a ball's colour), or on the start position.\n"
+    "  -h, --help     show this help\n"
+    "  -v, --version  show the version\n";
+
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+// Qt's messages while it opens the display: a display that does not answer ends in a fatal
+// message after several warnings, and the user is better served by one line that says what
+// happened. The warnings are given as usual when the display opens after all.
+QtMessageHandler DefaultHandler = nullptr;
+QStringList HeldTexts;
+std::vector<QtMsgType> HeldTypes;
+
+void HoldStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg) {
+    const char* display = std::getenv("WAYLAND_DISPLAY");
+    if (display == nullptr || *display == '\0') display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "trommelquirl-solver: cannot open the window: the display %s does not answer\n",
+                 display != nullptr ? display : "(none)");
+    std::fflush(stderr);
+    _exit(1);
+  }
+  (void)context;
+  HeldTypes.push_back(type);
+  HeldTexts.push_back(message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+      std::fputs(Usage, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "-v") == 0 || std::strcmp(argv[i], "--version") == 0) {
+      std::printf("trommelquirl-solver %.*s\n", static_cast<int>(tq::ProjectVersion.size()), tq::ProjectVersion.data());
+      return 0;
+    }
+  }
+  if (!IsSet("QT_QPA_PLATFORM") && !IsSet("WAYLAND_DISPLAY") && !IsSet("DISPLAY")) {
+    std::fputs("trommelquirl-solver: cannot open the window: no display (neither WAYLAND_DISPLAY nor DISPLAY is set)\n", stderr);
+    return 1;
+  }
+
+  DefaultHandler = qInstallMessageHandler(HoldStartMessages);
+  QApplication app(argc, argv);
+  qInstallMessageHandler(DefaultHandler);
+  for (size_t i = 0; i < HeldTypes.size(); ++i) qt_message_output(HeldTypes[i], QMessageLogContext(), HeldTexts[static_cast<qsizetype>(i)]);
+
+  QCoreApplication::setOrganizationName(QStringLiteral("Trommelquirl"));
+  QCoreApplication::setApplicationName(QStringLiteral("trommelquirl-solver"));
+  QCoreApplication::setApplicationVersion(QString::fromUtf8(tq::ProjectVersion.data(), static_cast<qsizetype>(tq::ProjectVersion.size())));
+  QGuiApplication::setDesktopFileName(QStringLiteral(TQ_SOLVER_APP_ID));
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+  QGuiApplication::setWindowIcon(icon);
+
+  QTranslator qtTranslator, translator;
+  if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qtTranslator);
+  }
+  if (translator.load(QLocale(), QStringLiteral("trommelquirl-solver"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+    QCoreApplication::installTranslator(&translator);
+  }
+
+  std::string layout = tq::StartLayout;
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 2) {
+    std::fputs(Usage, stderr);
+    return 2;
+  }
+  if (arguments.size() == 2) {
+    const tq::solver_window::LayoutText read = tq::solver_window::ReadLayoutText(arguments[1].toStdString());
+    if (read.Refused()) {
+      std::fprintf(stderr, "trommelquirl-solver: %s\n", tq::solver_window::RefusedPasteText(read.Fault).toLocal8Bit().constData());
+      return 2;
+    }
+    layout = read.Layout;
+  }
+
+  tq::SeedRandom(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+  const std::string tablePath = tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(tq::optimal::TableKind::Full);
+  tq::solver_window::SolverService solver(tablePath, tq::optimal::TableKind::Full);
+  tq::solver_window::SolverWindow window(solver, layout);
+  window.show();
+  // The table loads while the window paints; the first solve finds it there.
+  solver.PrepareTable();
+  return app.exec();
+}
