@@ -645,6 +645,7 @@ void SolverWindow::ShowKeys() {
       {tr("Space"), tr("Play the rest of the solution, pause")},
       {tr("Click"), tr("Give a slot the colour chosen in the palette")},
       {tr("Right-click"), tr("Empty a slot")},
+      {tr("Click a line of the solution"), tr("Jump to that step")},
       {tr("Ctrl+arrow keys"), tr("Move the slot cursor")},
       {tr("0 to 5"), tr("Give the cursor's slot that colour and go to the next slot")},
       {tr(". or Delete"), tr("Empty the cursor's slot; Backspace empties the slot before it")},
@@ -652,6 +653,7 @@ void SolverWindow::ShowKeys() {
       {tr("Ctrl+C, Ctrl+V"), tr("Copy, paste the layout (26 characters, “_” for an empty slot)")},
       {tr("Ctrl+Shift+C"), tr("Copy the solution's moves as digits (1 to 5)")},
       {tr("Ctrl+R, Ctrl+Home"), tr("Scramble, reset to the start position")},
+      {tr("F1"), tr("This list")},
       {tr("Ctrl+Q"), tr("Quit")},
   };
   QString html = QStringLiteral("<table cellspacing='4'>");

@@ -579,5 +579,21 @@
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
+    <message>
+        <source>Click a line of the solution</source>
+        <translation>Klick auf eine Zeile der Lösung</translation>
+    </message>
+    <message>
+        <source>Jump to that step</source>
+        <translation>Zu diesem Schritt springen</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>This list</source>
+        <translation>Diese Liste</translation>
+    </message>
 </context>
 </TS>
