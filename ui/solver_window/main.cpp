@@ -8,15 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
-#include <vector>
-
-#include <unistd.h>
 
 #include "model/field.h"
 #include "model/random.h"
 #include "project_info.h"
 #include "store/data_directory.h"
+#include "ui/qt/no_display.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/solver_window.h"
@@ -31,32 +30,6 @@ constexpr const char* Usage =
     "  -h, --help     show this help\n"
     "  -v, --version  show the version\n";
 
-bool IsSet(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
-
-// Qt's messages while it opens the display: a display that does not answer ends in a fatal
-// message after several warnings, and the user is better served by one line that says what
-// happened. The warnings are given as usual when the display opens after all.
-QtMessageHandler DefaultHandler = nullptr;
-QStringList HeldTexts;
-std::vector<QtMsgType> HeldTypes;
-
-void HoldStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtFatalMsg) {
-    const char* display = std::getenv("WAYLAND_DISPLAY");
-    if (display == nullptr || *display == '\0') display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "trommelquirl-solver: cannot open the window: the display %s does not answer\n",
-                 display != nullptr ? display : "(none)");
-    std::fflush(stderr);
-    _exit(1);
-  }
-  (void)context;
-  HeldTypes.push_back(type);
-  HeldTexts.push_back(message);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,15 +43,12 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  if (!IsSet("QT_QPA_PLATFORM") && !IsSet("WAYLAND_DISPLAY") && !IsSet("DISPLAY")) {
-    std::fputs("trommelquirl-solver: cannot open the window: no display (neither WAYLAND_DISPLAY nor DISPLAY is set)\n", stderr);
-    return 1;
-  }
-
-  DefaultHandler = qInstallMessageHandler(HoldStartMessages);
-  QApplication app(argc, argv);
-  qInstallMessageHandler(DefaultHandler);
-  for (size_t i = 0; i < HeldTypes.size(); ++i) qt_message_output(HeldTypes[i], QMessageLogContext(), HeldTexts[static_cast<qsizetype>(i)]);
+  // Qt picks the platform; where none opens, one line says so and the status is 1.
+  const tq::PlatformEnvironment environment{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                            std::getenv("WAYLAND_DISPLAY")};
+  std::unique_ptr<QApplication> application;
+  tq::MakeApplicationOrExit("trommelquirl-solver", environment,
+                            [&] { application = std::make_unique<QApplication>(argc, argv); });
 
   QCoreApplication::setOrganizationName(QStringLiteral("Trommelquirl"));
   QCoreApplication::setApplicationName(QStringLiteral("trommelquirl-solver"));
@@ -118,5 +88,5 @@ int main(int argc, char** argv) {
   window.show();
   // The table loads while the window paints; the first solve finds it there.
   solver.PrepareTable();
-  return app.exec();
+  return application->exec();
 }
