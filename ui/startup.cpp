@@ -49,8 +49,7 @@ int32_t StartProgram() {
   SetBallColours();
   CreateBallImages();
   LoadSolutionsWithoutWaiting();
-  LayoutToField(StartLayout);
-  SlideState = ReadSlideState();
+  PlaceLayout(StartLayout);
   if (OpenMainWindow() == 0) ShutDown();
   InstallWindowCallback(WindowCallback);
   InstallEndRequestHandler(EndRequestCommand);
