@@ -35,8 +35,10 @@ class SolutionFilter {
   // caller who asks early and tests late.
   uint64_t WordIndexOf(uint64_t key) const { return key >> shift_; }
   // Starts fetching a word. Safe even once the view is out of date: it only computes an
-  // address, and fetching never faults.
-  void Prefetch(uint64_t wordIndex) const {
+  // address, and fetching never faults. Inlined as early as the walk that calls it: where it
+  // was a plain inline function, GCC 12 dropped the fetch from every copy of the walk once
+  // the walk was inlined into them, and a search with a million entries ran 7 % slower.
+  [[gnu::always_inline]] void Prefetch(uint64_t wordIndex) const {
     __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(words_) + wordIndex * 8));
   }
   bool MayHold(uint64_t wordIndex, uint64_t bits) const { return (words_[wordIndex] & bits) == bits; }
