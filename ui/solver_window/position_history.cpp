@@ -12,20 +12,12 @@ bool PositionHistory::Change(std::string layout, ChangeKind kind) {
   return true;
 }
 
-bool PositionHistory::Undo() {
-  if (undo_.empty()) return false;
-  Entry entry = std::move(undo_.back());
-  undo_.pop_back();
-  redo_.push_back({std::exchange(layout_, std::move(entry.Layout)), entry.Kind});
-  return true;
-}
-
-bool PositionHistory::Redo() {
-  if (redo_.empty()) return false;
-  Entry entry = std::move(redo_.back());
-  redo_.pop_back();
-  undo_.push_back({std::exchange(layout_, std::move(entry.Layout)), entry.Kind});
-  return true;
+std::optional<ChangeKind> PositionHistory::Cross(std::vector<Entry>& from, std::vector<Entry>& to) {
+  if (from.empty()) return std::nullopt;
+  Entry entry = std::move(from.back());
+  from.pop_back();
+  to.push_back({std::exchange(layout_, std::move(entry.Layout)), entry.Kind});
+  return entry.Kind;
 }
 
 }  // namespace tq::solver_window

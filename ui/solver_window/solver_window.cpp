@@ -599,18 +599,12 @@ void SolverWindow::PlayOrPause() {
 
 void SolverWindow::Undo() {
   const std::string before = history_.Layout();
-  if (!history_.CanUndo()) return;
-  const ChangeKind kind = history_.UndoKind();
-  history_.Undo();
-  AfterChange(before, kind);
+  if (const std::optional<ChangeKind> kind = history_.Undo()) AfterChange(before, *kind);
 }
 
 void SolverWindow::Redo() {
   const std::string before = history_.Layout();
-  if (!history_.CanRedo()) return;
-  const ChangeKind kind = history_.RedoKind();
-  history_.Redo();
-  AfterChange(before, kind);
+  if (const std::optional<ChangeKind> kind = history_.Redo()) AfterChange(before, *kind);
 }
 
 void SolverWindow::Scramble() {
