@@ -1,6 +1,7 @@
 // Telling the layouts the moves can reach from those they cannot, and saying what is wrong.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,37 @@ TEST(LayoutCheck, WantsTheEmptySlotsInOneEndRowOfTheLongColumns) {
   EXPECT_NE(LayoutProblem("300001 11132222 444435555 "), "");
   // Empty slots in the middle rows of the long columns.
   EXPECT_NE(LayoutProblem("30 000111132 222444435 555"), "");
+}
+
+// Every fault listed starts with the one FindLayoutFault names and is there exactly when it
+// names one; each marked slot is a slot of the layout. Over layouts damaged a few slots at a time.
+TEST(LayoutCheck, TheListOfFaultsAgreesWithTheFirstFault) {
+  std::mt19937 random(26);
+  const std::string values = " 012345";
+  for (int k = 0; k < 3000; ++k) {
+    std::string layout = Start;
+    for (int change = static_cast<int>(random() % 4); change > 0; --change) {
+      layout[random() % layout.size()] = values[random() % values.size()];
+    }
+    if (k % 7 == 0) std::swap(layout[random() % 26], layout[random() % 26]);
+    if (k % 11 == 0) layout[random() % 26] = static_cast<char>(random() % 256);
+    if (k % 13 == 0) layout.resize(random() % 30, '0');
+    const LayoutFault first = FindLayoutFault(layout);
+    const std::vector<MarkedLayoutFault> faults = FindLayoutFaults(layout);
+    ASSERT_EQ(faults.empty(), first.What == LayoutFault::Kind::None) << '"' << layout << '"';
+    if (faults.empty()) continue;
+    EXPECT_EQ(faults[0].Fault.What, first.What) << '"' << layout << '"';
+    if (first.What != LayoutFault::Kind::EmptyPlace) {
+      EXPECT_EQ(faults[0].Fault.Count, first.Count);
+      EXPECT_EQ(faults[0].Fault.Colour, first.Colour);
+      EXPECT_EQ(faults[0].Fault.Position, first.Position);
+    }
+    for (const MarkedLayoutFault& fault : faults) {
+      for (int slot : fault.Slots) {
+        EXPECT_TRUE(slot >= 0 && slot < 26) << slot;
+      }
+    }
+  }
 }
 
 }  // namespace
