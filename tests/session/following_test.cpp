@@ -23,6 +23,8 @@ SolvingSession Solved(const testing::Scrambled& scrambled) {
   EXPECT_TRUE(request.has_value());
   EXPECT_FALSE(session.TakeSolveRequest().has_value()) << "a request is taken once";
   EXPECT_EQ(session.Answer(request->Number, scrambled.Solution), AnswerUse::Taken);
+  EXPECT_FALSE(session.RequestSolution()) << "the drum shows the solution's start already";
+  EXPECT_FALSE(session.TakeSolveRequest().has_value());
   return session;
 }
 

@@ -111,6 +111,23 @@ TEST(History, UndoOfAnEditThatDroppedTheSolutionBringsItBackAtItsStep) {
   EXPECT_FALSE(session.CanRedo()) << "a new change forgets what could be redone";
 }
 
+TEST(History, UndoToAPositionOnTheSolutionFollowedKeepsFollowingIt) {
+  const testing::Scrambled scrambled = testing::ScrambledFromStart(12, 9);
+  KnownSolutions solver;
+  solver.Learn(scrambled.Layout, scrambled.Solution);
+  SolvingSession session(scrambled.Layout);
+  // A move away first, then a solution that leads back through the position moved from.
+  const int away = scrambled.Solution[0] == '5' ? MoveUpperRight : MoveSlide;
+  ASSERT_TRUE(session.Move(away));
+  ASSERT_TRUE(session.RequestSolution());
+  ASSERT_TRUE(solver.AnswerRequest(session));
+  ASSERT_EQ(session.Path().MoveAfter(0), testing::Inverse(away));
+  ASSERT_TRUE(session.Undo());
+  EXPECT_EQ(session.Layout(), scrambled.Layout);
+  EXPECT_EQ(session.Step(), 1);
+  EXPECT_FALSE(session.TakeSolveRequest().has_value()) << "no need to ask: the solution passes here";
+}
+
 TEST(History, PlayPausesOnEveryChangeButItsOwn) {
   const testing::Scrambled scrambled = testing::ScrambledFromStart(6, 14);
   KnownSolutions solver;
