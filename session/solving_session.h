@@ -19,7 +19,8 @@
 //
 // Undo and redo: every change of the position is one entry of the history, and an entry keeps
 // the whole state beside the position: the solution, the step and the hint. Undo after an edit
-// that dropped a solution brings the solution back at its step.
+// that dropped a solution brings the solution back at its step. An entry that had no solution
+// keeps the solution followed now where its position lies on it.
 //
 // Play: Play() starts it; the front end calls PlayTick() on its own timer (the window every
 // 600 ms). Any other change (a move, an edit, undo, redo, a step chosen by hand) pauses play.
@@ -69,7 +70,8 @@ class SolutionPath {
   std::vector<std::string> positions_;
 };
 
-// One thing that keeps a layout from being solved, and the slots a front end marks for it.
+// One thing that keeps a layout from being solved, and the slots a front end marks for it (which
+// ones for each kind: FindLayoutFaults in model/layout_check.h).
 struct MarkedFault {
   LayoutFault Fault;
   std::vector<int> Slots;  // slot numbers 0 to 25 (5 * column + row); may be empty

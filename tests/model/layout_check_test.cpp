@@ -3,6 +3,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,38 @@ TEST(LayoutCheck, WantsTheEmptySlotsInOneEndRowOfTheLongColumns) {
   EXPECT_NE(LayoutProblem("300001 11132222 444435555 "), "");
   // Empty slots in the middle rows of the long columns.
   EXPECT_NE(LayoutProblem("30 000111132 222444435 555"), "");
+}
+
+// Each fault marks the slots to mend: every wrong colour count, each short column holding an
+// empty slot, and the long columns' empty slots outside their end row.
+TEST(LayoutCheck, ListsEveryFaultWithItsSlots) {
+  using Kind = LayoutFault::Kind;
+  const auto with = [](std::vector<std::pair<size_t, char>> changes) {
+    std::string layout = Start;
+    for (const auto& [slot, value] : changes) layout[slot] = value;
+    return layout;
+  };
+  const std::vector<std::pair<std::string, std::vector<std::tuple<Kind, int, std::vector<int>>>>> cases = {
+      {with({{1, '2'}, {17, '5'}}),
+       {{Kind::ColourCount, 0, {}}, {Kind::ColourCount, 2, {1, 11, 12, 13, 14}}, {Kind::ColourCount, 4, {}},
+        {Kind::ColourCount, 5, {17, 21, 22, 23, 24}}}},
+      {with({{5, '1'}, {8, ' '}}), {{Kind::EmptyPlace, 1, {8}}}},
+      {with({{0, ' '}, {5, '1'}, {8, ' '}, {15, '4'}, {16, ' '}}),
+       {{Kind::EmptyCount, -1, {0, 8, 16, 25}}, {Kind::ColourCount, 3, {}}, {Kind::EmptyPlace, 1, {8}},
+        {Kind::EmptyPlace, 3, {16}}, {Kind::EmptyPlace, -1, {0}}}},
+      {" 30000111132222 444435555 ", {{Kind::EmptyPlace, -1, {0}}}},
+      {"30 000111132222 444435555 ", {{Kind::EmptyPlace, -1, {2}}}},
+  };
+  for (const auto& [layout, expected] : cases) {
+    const std::vector<MarkedLayoutFault> faults = FindLayoutFaults(layout);
+    ASSERT_EQ(faults.size(), expected.size()) << '"' << layout << '"';
+    for (size_t k = 0; k < faults.size(); ++k) {
+      const auto& [what, detail, slots] = expected[k];
+      EXPECT_EQ(faults[k].Fault.What, what) << layout << " fault " << k;
+      EXPECT_EQ(what == Kind::ColourCount ? faults[k].Fault.Colour : faults[k].Fault.Column, detail) << layout;
+      EXPECT_EQ(faults[k].Slots, slots) << layout << " fault " << k;
+    }
+  }
 }
 
 // Every fault listed starts with the one FindLayoutFault names and is there exactly when it

@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "model/field.h"
 #include "model/layout_moves.h"
@@ -15,15 +14,9 @@
 namespace tq {
 namespace {
 
-// Positions all over the drum in both slide states.
-std::vector<std::string> Layouts() {
-  std::vector<std::string> layouts = {StartLayout};
-  for (uint64_t seed = 1; seed <= 200; ++seed) layouts.push_back(ScrambledLayout(StartLayout, static_cast<int>(seed % 40), seed));
-  return layouts;
-}
-
 TEST(LayoutMoves, EqualTheProceduresOnTheField) {
-  for (const std::string& layout : Layouts()) {
+  for (uint64_t seed = 0; seed <= 200; ++seed) {
+    const std::string layout = ScrambledLayout(StartLayout, static_cast<int>(seed % 40), seed);
     for (int code = 0; code <= 6; ++code) {
       PlaceLayout(layout);
       ApplyMoveCode(code, SlideState);
@@ -38,37 +31,29 @@ TEST(LayoutMoves, EqualTheProceduresOnTheField) {
         EXPECT_EQ(field, Field) << layout << " ring " << ring << " direction " << direction;
       }
     }
-    for (int state = -1; state <= 2; ++state) {
-      PlaceLayout(layout);
-      FieldSlots field = FieldOfLayout(layout);
-      EXPECT_EQ(SlideColumns(field, state), SlideColumns(state));
-      EXPECT_EQ(field, Field);
-    }
     PlaceLayout(layout);
     EXPECT_EQ(CorrectColumns(FieldOfLayout(layout)), IsSolved());
     EXPECT_EQ(LongColumnsUp(layout), SlideState == 0);
-    EXPECT_EQ(LayoutOfField(FieldOfLayout(layout)), layout);
   }
 }
 
 TEST(LayoutMoves, ScrambleDrawsAsTheGameDoesFromAGeneratorOfItsOwn) {
-  for (uint32_t seed : {1u, 7u, 12345u, 4000000000u}) {
-    for (int moves : {0, 1, 2, 30, 500}) {
+  for (uint32_t seed : {1u, 12345u, 4000000000u}) {
+    for (int moves : {0, 1, 30, 500}) {
       SeedRandom(99);
       PlaceLayout(" 300001111 322224444 35555");
       const RandomWords generator = RandomState;
-      const FieldSlots field = Field;
       const std::string scrambled = ScrambledLayout(StartLayout, moves, seed);
       EXPECT_EQ(std::memcmp(&generator, &RandomState, sizeof generator), 0) << "the game's generator was drawn";
-      EXPECT_EQ(Field, field) << "the game's Field was moved";
+      EXPECT_EQ(FieldToLayout(), " 300001111 322224444 35555") << "the game's Field was moved";
       PlaceLayout(StartLayout);
       SeedRandom(seed);
       Scramble(moves);
       EXPECT_EQ(scrambled, FieldToLayout()) << "seed " << seed << ", " << moves << " moves";
     }
   }
-  // Both halves of a wide seed count.
-  EXPECT_NE(ScrambledLayout(StartLayout, 50, 5), ScrambledLayout(StartLayout, 50, 5 + (uint64_t{1} << 40)));
+  EXPECT_NE(ScrambledLayout(StartLayout, 50, 5), ScrambledLayout(StartLayout, 50, 5 + (uint64_t{1} << 40)))
+      << "both halves of a wide seed count";
 }
 
 }  // namespace
