@@ -53,8 +53,9 @@ class Page {
     this.session = this.open();
     this.wire();
     this.render();
-    // A position opened by link or kept from last time is solved at once, as a person expects.
-    this.change(() => this.session.RequestSolution());
+    // A position opened by link or kept without its solution is solved at once, as a person
+    // expects; a kept solution stays at its step.
+    if (!this.view.path && this.view.valid && !this.view.solved) this.change(() => this.session.RequestSolution());
   }
 
   get t() { return texts[this.language]; }

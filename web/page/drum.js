@@ -82,17 +82,22 @@ export class DrumView {
       }
     }
     const slots = element('g', { class: 'slots' }, svg);
+    // The colour digits sit in a layer of their own above the slots: the slot's label already
+    // names the colour and its digit, and a text inside the control would be read twice.
+    this.digitLayer = element('g', { class: 'digits', 'aria-hidden': 'true' }, svg);
     for (let c = 0; c < 5; ++c) {
       for (let row = 0; row <= 5; ++row) {
         if (!hasSlot(c, row)) continue;
         const slot = slotOf(c, row);
         const g = element('g', { class: 'slot', role: 'button', tabindex: slot === this.focused ? 0 : -1, 'data-slot': slot }, slots);
         const cx = columnX(c), cy = rowY(row);
+        // The whole cell answers a tap: 64 by 56 units stay 44 CSS px high on a 360 px phone.
+        element('rect', { x: cx - PITCH / 2, y: cy - ROW / 2, width: PITCH, height: ROW, class: 'hit' }, g);
         element('circle', { cx, cy, r: RADIUS + 7, class: 'focus-ring' }, g);
         element('circle', { cx, cy, r: RADIUS + 4, class: 'fault-ring' }, g);
         const ball = element('circle', { cx, cy, r: RADIUS, class: 'ball' }, g);
         const shine = element('ellipse', { cx: cx - 8, cy: cy - 9, rx: 8, ry: 5, class: 'shine' }, g);
-        const digit = element('text', { x: cx, y: cy + 7, class: 'digit' }, g);
+        const digit = element('text', { x: cx, y: cy + 7, class: 'digit' }, this.digitLayer);
         g.addEventListener('click', () => this.handlers.onSlot(slot));
         g.addEventListener('keydown', (event) => this.key(event, c, row));
         g.addEventListener('focus', () => { this.focused = slot; });
@@ -138,7 +143,8 @@ export class DrumView {
       s.ball.style.fill = empty ? '' : BALL_COLOURS[colour];
       s.digit.textContent = !empty && digits ? String(colour) : '';
       s.digit.style.fill = empty ? '' : DIGIT_COLOURS[colour];
-      const words = empty ? t.empty : t.colour(colour);
+      // The digit drawn on a ball is part of its name too, so that what is seen can be said.
+      const words = empty ? t.empty : digits ? `${t.colour(colour)} (${colour})` : t.colour(colour);
       s.g.setAttribute('aria-label', t.slotLabel(s.column + 1, s.row, words));
     }
     for (const ghost of this.ghosts) {
@@ -184,7 +190,9 @@ export class DrumView {
         // After a slide down the long columns stand down, so the balls came from above.
         dy = longColumnsUp ? ROW : -ROW;
       }
-      s.g.animate([{ transform: `translate(${dx}px, ${dy}px)` }, { transform: 'translate(0, 0)' }], { duration: 220, easing: 'ease-out' });
+      const frames = [{ transform: `translate(${dx}px, ${dy}px)` }, { transform: 'translate(0, 0)' }];
+      s.g.animate(frames, { duration: 220, easing: 'ease-out' });
+      s.digit.animate(frames, { duration: 220, easing: 'ease-out' });
     }
   }
 }
