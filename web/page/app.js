@@ -343,7 +343,13 @@ class Page {
       if (current) button.setAttribute('aria-current', 'step'); else button.removeAttribute('aria-current');
     }
     if (before && before.step !== view.step && view.step >= 0) {
-      list.querySelector(`[data-step="${view.step}"]`)?.scrollIntoView({ block: 'nearest' });
+      // Scroll the list alone: the page must stay on the drum the person is following.
+      const item = list.querySelector(`[data-step="${view.step}"]`);
+      if (item) {
+        const top = item.offsetTop, bottom = top + item.offsetHeight;
+        if (top < list.scrollTop) list.scrollTop = top;
+        else if (bottom > list.scrollTop + list.clientHeight) list.scrollTop = bottom - list.clientHeight;
+      }
     }
   }
 
