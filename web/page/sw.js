@@ -6,9 +6,10 @@ const CACHE = 'trommelquirl-v1';
 // What the page cannot work without; the install fails, and is tried again, when one is missing.
 const NEEDED = [
   './', 'index.html', 'style.css', 'app.js', 'drum.js', 'texts.js', 'links.js',
-  'manifest.webmanifest', 'icons/icon.svg', 'icons/icon-192.png', 'icons/icon-512.png',
-  'tq-session.js', 'tq-solver-worker.js',
+  'manifest.webmanifest', 'icons/icon.svg', 'tq-session.js', 'tq-solver-worker.js',
 ];
+// The PNG icons (96 KB, most of the page's weight) are left to the browser, which fetches them
+// when the page is installed; the page itself shows only the SVG one.
 // The core's WebAssembly files: their names are read from the scripts that load them, so the
 // cache holds whatever the core's build calls them.
 const LOADERS = ['tq-session.js', 'tq-solver-worker.js'];
