@@ -218,16 +218,24 @@ class Page {
     $('status').textContent = words;
   }
 
-  // Keys for the whole page; slots and form fields handle their own.
+  // Keys for the whole page, as in the desktop solver window; slots and form fields handle
+  // their own, and Space and Enter stay with a focused button.
   key(event) {
     if (event.target.closest('input, select, textarea, .slot') || event.altKey || event.metaKey) return;
+    const onButton = !!event.target.closest('button');
     const v = this.view;
+    const plain = !event.ctrlKey && !event.shiftKey;
     const action = {
       'z': event.ctrlKey && !event.shiftKey && (() => this.session.Undo()),
       'Z': event.ctrlKey && event.shiftKey && (() => this.session.Redo()),
       'y': event.ctrlKey && (() => this.session.Redo()),
-      'Home': !event.ctrlKey && v.path && (() => this.session.First()),
-      'End': !event.ctrlKey && v.path && (() => this.session.Last()),
+      'ArrowRight': plain && v.path && (() => this.session.Next()),
+      'ArrowLeft': plain && v.path && (() => this.session.Previous()),
+      'Home': plain && v.path && (() => this.session.First()),
+      'End': plain && v.path && (() => this.session.Last()),
+      ' ': plain && !onButton && v.path && (() => (v.playing ? this.session.Pause() : this.session.Play())),
+      'h': plain && (() => this.session.RequestHint()),
+      'Enter': event.ctrlKey && (() => this.session.RequestSolution()),
     }[event.key];
     if (action) { event.preventDefault(); this.change(action); }
   }

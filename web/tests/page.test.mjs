@@ -154,3 +154,32 @@ test('a link that is no layout opens the start position and says why', async () 
     await close();
   }
 });
+
+test('keys follow the solution, play runs it to solved, and undo takes a step back', async () => {
+  const { page, close } = await openPage(server.url + link(OTHER));
+  try {
+    const view = await waitForSolution(page);
+    const step = () => page.evaluate(() => window.trommelquirl.view.step);
+    await page.locator('body').press('ArrowRight');
+    await page.locator('body').press('ArrowRight');
+    assert.equal(await step(), 2);
+    await page.locator('body').press('ArrowLeft');
+    assert.equal(await step(), 1);
+    await page.locator('body').press('End');
+    assert.equal(await step(), view.path.length);
+    await page.locator('body').press('Home');
+    assert.equal(await step(), 0);
+
+    await page.click('#play');
+    assert.equal(await page.getAttribute('#play', 'aria-pressed'), 'true');
+    await page.waitForFunction(() => window.trommelquirl.view.atEnd, null, { timeout: 20000 });
+    assert.equal(await page.getAttribute('#play', 'aria-pressed'), 'false');
+    assert.match(await page.textContent('#next'), /^Solved/);
+
+    await page.click('#undo');
+    assert.equal(await step(), view.path.length - 1);
+    assert.equal(await page.getAttribute('#undo', 'aria-label'), 'Undo step');
+  } finally {
+    await close();
+  }
+});
