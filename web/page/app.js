@@ -129,6 +129,7 @@ class Page {
       if (text) { event.preventDefault(); this.paste(text); }
     });
     this.worker?.addEventListener('message', (event) => this.fromWorker(event.data));
+    this.worker?.addEventListener('error', () => { this.worker = null; this.solverLost(); });
   }
 
   buildPalette() {
@@ -169,8 +170,9 @@ class Page {
     if (!text) return;
     const request = JSON.parse(text);
     this.solvedNote = '';
+    this.asked = request.number;
     if (this.worker) this.worker.postMessage({ type: 'solve', number: request.number, layout: request.layout });
-    else this.session.AnswerFailed(request.number);
+    else this.solverLost();
   }
 
   fromWorker(message) {
@@ -186,6 +188,14 @@ class Page {
       this.say(this.t.solverFailed(message.reason || ''));
       this.change(() => {});
     }
+  }
+
+  // No solver (its script failed to load or crashed): the wait ends and the page says so,
+  // rather than showing "Solving…" for ever.
+  solverLost() {
+    if (this.asked !== undefined) this.session.AnswerFailed(this.asked);
+    this.say(this.t.coreFailed);
+    this.render(this.view);
   }
 
   tapSlot(slot) {

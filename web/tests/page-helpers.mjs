@@ -17,14 +17,16 @@ export async function start() {
   return { server, stop: async () => { await shared.close(); shared = null; await server.close(); } };
 }
 
-// A fresh browser with one page on `url`, ready to use; errors on the page fail the test.
+// A fresh context with one page on `url` (null: none yet), ready to use.
 export async function openPage(url, options = {}) {
   const browser = await launch(options, shared);
   const page = browser.context.pages()[0] || (await browser.context.newPage());
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(url);
-  await page.waitForSelector('html[data-ready]');
+  if (url !== null) {
+    await page.goto(url);
+    await page.waitForSelector('html[data-ready]');
+  }
   return { ...browser, page, errors };
 }
 

@@ -183,3 +183,17 @@ test('keys follow the solution, play runs it to solved, and undo takes a step ba
     await close();
   }
 });
+
+test('a solver that cannot load ends the wait and says so', async () => {
+  const { page, context, close } = await openPage(null);
+  try {
+    await context.route('**/tq-solver-worker.js', (route) => route.fulfill({ status: 200, contentType: 'text/javascript', body: 'throw new Error("broken");' }));
+    await page.goto(server.url + link(NEAR));
+    await page.waitForSelector('html[data-ready]');
+    await page.waitForFunction(() => window.trommelquirl.view.waiting === 'nothing');
+    assert.equal(await page.textContent('#status'), 'The solver could not be loaded in this browser.');
+    assert.equal(await page.locator('#steps button').count(), 0);
+  } finally {
+    await close();
+  }
+});
