@@ -295,6 +295,7 @@ class Page {
     else if (view.path && view.step >= 0 && view.nextMove) next = t.next(words(view.nextMove), view.step + 1, view.path.length);
     else if (view.hintMove) next = t.hint(words(view.hintMove));
     else if (view.waiting !== 'nothing') next = t.solving;
+    else if (!view.valid) next = t.faultsHeading;  // the faults are listed just below
     $('next').textContent = next;
     $('next').classList.toggle('done', view.solved);
     const onPath = !!view.path && view.step >= 0;

@@ -93,7 +93,7 @@ export class DrumView {
         const cx = columnX(c), cy = rowY(row);
         // The whole cell answers a tap: 64 by 56 units stay 44 CSS px high on a 360 px phone.
         element('rect', { x: cx - PITCH / 2, y: cy - ROW / 2, width: PITCH, height: ROW, class: 'hit' }, g);
-        element('circle', { cx, cy, r: RADIUS + 7, class: 'focus-ring' }, g);
+        element('circle', { cx, cy, r: RADIUS + 10, class: 'focus-ring' }, g);
         element('circle', { cx, cy, r: RADIUS + 4, class: 'fault-ring' }, g);
         const ball = element('circle', { cx, cy, r: RADIUS, class: 'ball' }, g);
         const shine = element('ellipse', { cx: cx - 8, cy: cy - 9, rx: 8, ry: 5, class: 'shine' }, g);
