@@ -47,14 +47,17 @@ test('after one visit the page opens a new link and solves it with no network', 
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     await context.setOffline(true);
-    const asked = [...server.hits.values()].reduce((a, b) => a + b, 0);
+    const asked = new Map(server.hits);
     await page.goto(server.url + link(OTHER));
     await page.waitForSelector('html[data-ready]');
     const view = await waitForSolution(page);
     assert.equal(view.layout, OTHER);
     const said = await followToEnd(page);
     assert.match(said.at(-1), /^Solved/);
-    assert.equal([...server.hits.values()].reduce((a, b) => a + b, 0), asked, 'nothing reached the server');
+    // The browser's own update check of sw.js passes Playwright's offline switch; a real
+    // offline browser just fails it and keeps the installed worker.
+    const reached = [...server.hits].filter(([name, n]) => n !== asked.get(name) && name !== 'sw.js').map(([name]) => name);
+    assert.deepEqual(reached, [], 'nothing reached the server');
   } finally {
     await close();
   }
