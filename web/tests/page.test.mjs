@@ -200,3 +200,32 @@ test('a solver that cannot load ends the wait and says so', async () => {
     await close();
   }
 });
+
+test('a typed layout is set and solved on asking; the hint names the first move; colour digits are remembered', async () => {
+  const { page, close } = await openPage(server.url);
+  try {
+    await page.fill('#layout', OTHER.replace(/ /g, '_'));
+    await page.click('#layout-form button[type=submit]');
+    assert.equal(await page.textContent('#status'), 'Set the new position.');
+    assert.equal(await page.evaluate(() => window.trommelquirl.view.layout), OTHER);
+    assert.equal(await page.locator('#steps button').count(), 0, 'a new position waits to be asked');
+
+    await page.click('#hint');
+    await page.waitForFunction(() => window.trommelquirl.view.hintMove > 0);
+    const hinted = await page.evaluate(() => window.trommelquirl.view.hintMove);
+    assert.match(await page.textContent('#next'), /^Hint: /);
+    assert.ok(await page.locator(`[data-move="${hinted}"].suggested`).isVisible());
+
+    await page.click('#solve');
+    const view = await waitForSolution(page);
+    assert.equal(Number(view.path.moves[0]), hinted, 'the hint is the solution\'s first move');
+
+    await page.check('#digits');
+    await page.reload();
+    await page.waitForSelector('html[data-ready]');
+    const digits = await page.locator('#drum .digit').evaluateAll((nodes) => nodes.map((n) => n.textContent).join(''));
+    assert.equal(digits, OTHER.replace(/ /g, ''));
+  } finally {
+    await close();
+  }
+});
