@@ -254,14 +254,16 @@ class Page {
     const full = this.table.full;
     const t = this.t;
     const box = $('table');
-    if (!full) { box.hidden = true; return; }
-    box.hidden = full.state === 'ready';
+    // Shown while the Full table builds, and when it failed; a stored one loads unannounced.
+    box.hidden = !full || full.state === 'ready' || (full.state !== 'building' && full.state !== 'failed');
+    if (!full) return;
+    $('table-progress').hidden = full.state !== 'building';
     $('table-progress').value = full.percent || 0;
     $('table-words').textContent = full.state === 'failed' ? t.tableFailed(full.reason || '') : t.tableBuilding(full.percent || 0);
-    if (full.state === 'failed') box.hidden = false;
-    if (full.state === 'ready' && !this.tableSaid) {
-      this.tableSaid = true;
-      $('table-words').textContent = full.source === 'stored' ? t.tableReadyStored : t.tableReadyBuilt;
+    if (full.state === 'building') this.tableBuilding = true;
+    if (full.state === 'ready' && this.tableBuilding) {
+      this.tableBuilding = false;
+      this.say(t.tableReadyBuilt);
     }
   }
 
