@@ -63,6 +63,11 @@ class Page {
   open() {
     const opening = openingText(location.search, store.get(SAVED));
     if (opening.layout !== null) {
+      // The link has been read: without it in the address bar a reload keeps the steps taken
+      // since, instead of opening the link's position again.
+      const plain = new URL(location.href);
+      plain.searchParams.delete('layout');
+      history.replaceState(null, '', plain.href);
       const session = new this.core.Session(opening.layout);
       if (opening.refused) {
         session.Paste(opening.refused);
