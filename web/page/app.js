@@ -134,6 +134,7 @@ class Page {
       if (text) { event.preventDefault(); this.paste(text); }
     });
     this.worker?.addEventListener('message', (event) => this.fromWorker(event.data));
+    if (this.worker?.lost) this.worker = null;
     this.worker?.addEventListener('error', () => { this.worker = null; this.solverLost(); });
   }
 
@@ -413,6 +414,8 @@ class Page {
 function startWorker() {
   try {
     const worker = new Worker('tq-solver-worker.js');
+    // A script that fails may do so while the session still loads, before the page listens.
+    worker.addEventListener('error', () => { worker.lost = true; });
     worker.postMessage({ type: 'prepare' });
     return worker;
   } catch {
