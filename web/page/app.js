@@ -25,6 +25,10 @@ const MOVE_ICONS = {
   3: 'M3 11h14V7l5 6-5 6v-4H3z', 4: 'M21 11H7V7l-5 6 5 6v-4h14z',
   5: 'M11 3h2v12h4l-5 6-5-6h4z',
 };
+// Writes only what changed: rewriting equal text still makes the browser lay the page out again.
+function setText(node, text) {
+  if (node.textContent !== text) node.textContent = text;
+}
 const icon = (d) => `<svg viewBox="0 0 24 24" aria-hidden="true" focusable="false"><path d="${d}"/></svg>`;
 
 function storage() {
@@ -265,7 +269,7 @@ class Page {
     if (!full) return;
     $('table-progress').hidden = full.state !== 'building';
     $('table-progress').value = full.percent || 0;
-    $('table-words').textContent = full.state === 'failed' ? t.tableFailed(full.reason || '') : t.tableBuilding(full.percent || 0);
+    setText($('table-words'), full.state === 'failed' ? t.tableFailed(full.reason || '') : t.tableBuilding(full.percent || 0));
     if (full.state === 'building') this.tableBuilding = true;
     if (full.state === 'ready' && this.tableBuilding) {
       this.tableBuilding = false;
@@ -282,7 +286,7 @@ class Page {
     $('language').value = this.language;
     for (const node of document.querySelectorAll('[data-text]')) {
       const words = t[node.dataset.text];
-      if (typeof words === 'string') node.textContent = words;
+      if (typeof words === 'string') setText(node, words);
     }
     const marked = new Set(view.faults.flatMap((f) => f.slots || []));
     this.drum.draw(view, t, this.digits, marked);
@@ -304,7 +308,7 @@ class Page {
     else if (view.hintMove) next = t.hint(words(view.hintMove));
     else if (view.waiting !== 'nothing') next = t.solving;
     else if (!view.valid) next = t.faultsHeading;  // the faults are listed just below
-    $('next').textContent = next;
+    setText($('next'), next);
     $('next').classList.toggle('done', view.solved);
     const onPath = !!view.path && view.step >= 0;
     const set = (id, label, enabled) => {
@@ -318,7 +322,10 @@ class Page {
     set('step-next', t.next1, onPath && !view.atEnd);
     set('last', t.last, onPath && !view.atEnd);
     set('play', view.playing ? t.pause : t.play, onPath && view.path.length > 0);
-    $('play').innerHTML = icon(view.playing ? ICONS.pause : ICONS.play);
+    if ($('play').dataset.icon !== String(view.playing)) {
+      $('play').dataset.icon = String(view.playing);
+      $('play').innerHTML = icon(view.playing ? ICONS.pause : ICONS.play);
+    }
     $('play').setAttribute('aria-pressed', String(view.playing));
     set('undo', view.undoKind ? t.undoKind[view.undoKind] : t.undo, view.canUndo);
     set('redo', view.redoKind ? t.redoKind[view.redoKind] : t.redo, view.canRedo);
@@ -328,7 +335,7 @@ class Page {
     for (const button of document.querySelectorAll('[data-move]')) {
       const code = Number(button.dataset.move);
       const label = code === 5 ? t.moveButton[5] : t.moveButton[code];
-      button.querySelector('span').textContent = label;
+      setText(button.querySelector('span'), label);
       button.disabled = !view.valid;
       button.classList.toggle('suggested', code === view.nextMove);
       const path = button.querySelector('path');
@@ -342,8 +349,8 @@ class Page {
     let length = t.noSolution;
     if (view.waiting === 'solution') length = t.solving;
     else if (path) length = t.lengthText(path.length);
-    $('solution-length').textContent = length;
-    $('solved-note').textContent = path && view.waiting !== 'solution' ? this.solvedNote : '';
+    setText($('solution-length'), length);
+    setText($('solved-note'), path && view.waiting !== 'solution' ? this.solvedNote : '');
     if (!path) { $('steps').replaceChildren(); return; }
     $('solution-digits').value = path.moves;
     const key = path.start + path.moves + this.language + view.longColumnsUp;
@@ -370,13 +377,14 @@ class Page {
       if (current) button.setAttribute('aria-current', 'step'); else button.removeAttribute('aria-current');
     }
     if (before && before.step !== view.step && view.step >= 0) {
-      // Scroll the list alone: the page must stay on the drum the person is following.
+      // Scroll the list alone: the page must stay on the drum the person is following. Measured
+      // in the next frame, whose layout is due anyway (read at once it forced a second one).
       const item = list.querySelector(`[data-step="${view.step}"]`);
-      if (item) {
+      if (item) requestAnimationFrame(() => {
         const top = item.offsetTop, bottom = top + item.offsetHeight;
         if (top < list.scrollTop) list.scrollTop = top;
         else if (bottom > list.scrollTop + list.clientHeight) list.scrollTop = bottom - list.clientHeight;
-      }
+      });
     }
   }
 
@@ -387,17 +395,21 @@ class Page {
     const link = linkFor(location.href, view.layout);
     $('link').href = link;
     const list = $('fault-list');
-    list.replaceChildren(...view.faults.map((fault) => {
-      const li = document.createElement('li');
-      li.textContent = faultWords(t, fault);
-      return li;
-    }));
+    const words = view.faults.map((fault) => faultWords(t, fault));
+    if (list.dataset.words !== words.join('\n')) {
+      list.dataset.words = words.join('\n');
+      list.replaceChildren(...words.map((text) => {
+        const li = document.createElement('li');
+        li.textContent = text;
+        return li;
+      }));
+    }
     $('faults').hidden = view.faults.length === 0;
     for (const dot of document.querySelectorAll('#palette .dot')) {
       const value = dot.dataset.value;
       const name = value === '' ? t.noColourLabel : value === '-1' ? t.empty : `${value} ${t.colour(Number(value))}`;
-      dot.nextElementSibling.textContent = name;
-      dot.textContent = value === '' ? t.noColour : this.digits && value !== '-1' ? value : '';
+      setText(dot.nextElementSibling, name);
+      setText(dot, value === '' ? t.noColour : this.digits && value !== '-1' ? value : '');
     }
   }
 

@@ -141,7 +141,8 @@ export class DrumView {
       s.g.classList.toggle('empty', empty);
       s.g.classList.toggle('marked', marked.has(slot));
       s.ball.style.fill = empty ? '' : BALL_COLOURS[colour];
-      s.digit.textContent = !empty && digits ? String(colour) : '';
+      const digit = !empty && digits ? String(colour) : '';
+      if (s.digit.textContent !== digit) s.digit.textContent = digit;
       s.digit.style.fill = empty ? '' : DIGIT_COLOURS[colour];
       // The digit drawn on a ball is part of its name too, so that what is seen can be said.
       const words = empty ? t.empty : digits ? `${t.colour(colour)} (${colour})` : t.colour(colour);
