@@ -15,7 +15,7 @@ test('a link opens its position, is solved at once and followed to solved; the s
     assert.equal(view.layout, NEAR);
     assert.equal(await page.inputValue('#solution-digits'), view.path.moves);
     assert.equal(await page.locator('#steps button').count(), view.path.length + 1);
-    assert.match(await page.textContent('#next'), new RegExp(`^Next: .+ — 1 of ${view.path.length}$`));
+    assert.match(await page.textContent('#next'), new RegExp(`^Next: .+\\s— 1\\sof\\s${view.path.length}$`));
     assert.ok(await page.locator('#drum .arrow path').count() > 0, 'the next move is drawn on the drum');
 
     await page.click('#step-next');
@@ -33,7 +33,7 @@ test('a link opens its position, is solved at once and followed to solved; the s
     assert.ok(end.solved && end.atEnd);
     assert.equal(await page.locator('#drum .arrow path').count(), 0, 'no arrow once solved');
     // Every step's words came in order, counting up to the solution's length.
-    const counts = said.slice(0, -1).map((words) => Number(/— (\d+) of/.exec(words)[1]));
+    const counts = said.slice(0, -1).map((words) => Number(/— (\d+)\sof/.exec(words)[1]));
     assert.deepEqual(counts, Array.from({ length: view.path.length - 1 }, (_, i) => i + 2));
     assert.deepEqual(errors, []);
   } finally {
@@ -69,7 +69,7 @@ test('a German browser gets German words and lang="de"; the switch is remembered
   try {
     await waitForSolution(page);
     assert.equal(await page.getAttribute('html', 'lang'), 'de');
-    assert.match(await page.textContent('#next'), /^Nächster Zug: .+ — 1 von \d+$/);
+    assert.match(await page.textContent('#next'), /^Nächster Zug: .+\s— 1\svon\s\d+$/);
     assert.equal(await page.textContent('#solve'), 'Lösen');
     await page.selectOption('#language', 'en');
     await page.reload();
