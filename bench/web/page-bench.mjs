@@ -9,7 +9,15 @@ import fs from 'node:fs/promises';
 import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../../web/tests/serve.mjs';
-import { launchBrowser } from '../../web/tests/browser.mjs';
+
+// Playwright comes from the web tests' pinned packages.
+let launchBrowser;
+try {
+  ({ launchBrowser } = await import('../../web/tests/browser.mjs'));
+} catch {
+  console.error('page-bench: the web tests\' npm packages are missing; run bash web/tests/install-packages.sh');
+  process.exit(1);
+}
 
 const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const args = process.argv.slice(2);
