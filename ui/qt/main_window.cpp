@@ -73,11 +73,10 @@ void MainWindowWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pointer = event->globalPosition().toPoint();
   if (dragArmed_ && (pointer - pressPoint_).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
     dragArmed_ = false;
-    // Catch up with the pointer first, so that the window keeps the point that was pressed.
-    move(pointer - grabOffset_);
+    // The window system moves the window on from where it stands now, a drag distance behind
+    // the pointer: moved first, it would be put back by the system's own move.
     QWindow* window = windowHandle();
     following_ = window == nullptr || !window->startSystemMove();
-    return;
   }
   if (following_) move(pointer - grabOffset_);
 }
