@@ -166,7 +166,7 @@ TEST_F(FocusTest, ATapStartsNoDragAndLeavesTheKeysActing) {
 }
 
 // A hand that trembles while it clicks does not move the window; a move beyond the drag
-// distance does, and the window keeps the point that was pressed under the pointer.
+// distance does; following the pointer itself, the window keeps the pressed point under it.
 TEST_F(FocusTest, TheDragBeginsBeyondTheDragDistanceAndKeepsThePressedPoint) {
   QWindow* window = MainWindow->windowHandle();
   const QPoint start = MainWindow->pos();
