@@ -1,5 +1,6 @@
 // What only the drum's picture does: holes that no ball can be taken for, arrows clear of the
-// balls, marked slots and the keyboard's cursor drawn, the same picture at every pixel ratio.
+// balls, marked slots and the keyboard's cursor drawn, the same picture at every pixel ratio, and
+// the guide that explains it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "model/field.h"
 #include "model/moves.h"
 #include "ui/solver_window/drum_geometry.h"
+#include "ui/solver_window/drum_guide.h"
 #include "ui/solver_window/drum_view.h"
 #include "ui/solver_window/slot_painter.h"
 
@@ -275,6 +277,29 @@ TEST(DrumViewKeys, TypingStartsAtTheFirstSlotAndTabShowsTheCursor) {
   EXPECT_EQ(edited.at(0).at(0).toInt(), 0);
   EXPECT_EQ(edited.at(0).at(1).toInt(), 4);
   EXPECT_EQ(view->CursorSlot(), 1);
+}
+
+TEST(DrumGuide, OpensOnceBesideItsWindowAndFitsTheScreen) {
+  QWidget window;
+  window.show();
+  ShowDrumGuide(&window);
+  ShowDrumGuide(&window);
+  const QList<QDialog*> guides = window.findChildren<QDialog*>(QStringLiteral("drumGuide"));
+  ASSERT_EQ(guides.size(), 1);
+  QDialog* guide = guides.front();
+  EXPECT_TRUE(guide->isVisible());
+  EXPECT_FALSE(guide->windowTitle().isEmpty());
+  const QSize available = QGuiApplication::primaryScreen()->availableSize();
+  EXPECT_LE(guide->frameGeometry().width(), available.width());
+  EXPECT_LE(guide->frameGeometry().height(), available.height());
+  auto* picture = guide->findChild<DrumGuidePicture*>();
+  ASSERT_NE(picture, nullptr);
+  const QImage shown = picture->grab().toImage();
+  EXPECT_FALSE(shown.isNull());
+  guide->close();
+  QTest::qWait(0);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.findChildren<QDialog*>(QStringLiteral("drumGuide")).isEmpty());
 }
 
 }  // namespace
