@@ -26,7 +26,8 @@ namespace {
 // Room for the words at either side of the drum, in the picture's units.
 constexpr qreal Side = 170;
 constexpr qreal Gap = 14;
-constexpr qreal TextSize = 13;
+constexpr int TextSize = 13;
+constexpr int MinimumTextSize = 9;
 
 struct Callout {
   QString text;
@@ -86,9 +87,6 @@ void DrumGuidePicture::paintEvent(QPaintEvent*) {
   painter.restore();
 
   painter.setRenderHint(QPainter::Antialiasing);
-  QFont font = painter.font();
-  font.setPixelSize(static_cast<int>(TextSize));
-  painter.setFont(font);
   const std::array<Callout, 8> callouts = Callouts();
   // The words on each side are spread evenly over the picture's height, in the order of what
   // they point at, so that no two leader lines cross.
@@ -101,10 +99,18 @@ void DrumGuidePicture::paintEvent(QPaintEvent*) {
     for (size_t i = 0; i < side.size(); ++i) {
       const QRectF box(left ? 0 : canvas.width() - Side, slot * static_cast<qreal>(i), Side, slot);
       const QPointF target = side[i]->target + QPointF(Side + Gap, 0);
+      const QRectF room = box.adjusted(2, 2, -2, -2);
+      const int flags = (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextWordWrap;
+      // Words too long for their room, as a translation may be, are set smaller until they fit.
+      QFont font = painter.font();
+      for (int size = TextSize; size >= MinimumTextSize; --size) {
+        font.setPixelSize(size);
+        painter.setFont(font);
+        if (painter.boundingRect(room, flags, side[i]->text).height() <= room.height()) break;
+      }
       painter.setPen(palette().color(QPalette::WindowText));
       QRectF used;
-      painter.drawText(box.adjusted(2, 2, -2, -2), (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextWordWrap,
-                       side[i]->text, &used);
+      painter.drawText(room, flags, side[i]->text, &used);
       const QPointF from(left ? used.right() + 3 : used.left() - 3, used.center().y());
       painter.setPen(QPen(palette().color(QPalette::Highlight), 1.2));
       painter.drawLine(from, target);
