@@ -141,9 +141,15 @@ void PaintBody(QPainter& painter) {
   painter.drawLine(drum::HalfLine());
 }
 
-void PaintPieces(QPainter& painter, const std::vector<Piece>& pieces, qreal shift, bool digits) {
+// Each piece where it stands and once round the drum either way: a ball that a turn takes out
+// at one side comes in at the other, and the neighbour strips show the far side. The clip
+// keeps what belongs to the area being painted.
+void PaintPieces(QPainter& painter, const std::vector<Piece>& pieces, bool digits) {
   for (const Piece& piece : pieces) {
-    PaintSlot(painter, drum::SlotSquare(piece.column + shift, piece.row), piece.value, digits);
+    for (const qreal round : {-5.0, 0.0, 5.0}) {
+      const QRectF square = drum::SlotSquare(piece.column + round, piece.row);
+      if (painter.clipBoundingRect().intersects(square)) PaintSlot(painter, square, piece.value, digits);
+    }
   }
 }
 
@@ -173,14 +179,14 @@ void PaintDrum(QPainter& painter, const DrumScene& scene) {
     const std::vector<Piece> pieces = PiecesOf(scene);
     painter.save();
     painter.setClipRect(drum::MainArea());
-    PaintPieces(painter, pieces, 0, scene.showDigits);
+    PaintPieces(painter, pieces, scene.showDigits);
     painter.restore();
     // Column 5 again before column 1, and column 1 again after column 5.
     for (const bool left : {true, false}) {
       painter.save();
       painter.setClipRect(drum::NeighbourArea(left));
       painter.setOpacity(NeighbourOpacity);
-      PaintPieces(painter, pieces, left ? -5 : 5, scene.showDigits);
+      PaintPieces(painter, pieces, scene.showDigits);
       painter.restore();
     }
     for (const int slot : scene.markedSlots) {

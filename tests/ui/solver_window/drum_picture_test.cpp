@@ -16,8 +16,10 @@
 #include "model/field.h"
 #include "model/moves.h"
 #include "ui/solver_window/drum_geometry.h"
+#include "ui/solver_window/drum_painting.h"
 #include "ui/solver_window/drum_guide.h"
 #include "ui/solver_window/drum_view.h"
+#include "ui/solver_window/layout_moves.h"
 #include "ui/solver_window/slot_painter.h"
 
 namespace tq::solver_window {
@@ -245,6 +247,26 @@ TEST(DrumViewPicture, IsDrawnAsSharpAtRatioTwoAsAtTwiceTheSize) {
     for (int x = 0; x < 600; ++x) sum += Distance(atTwo.pixelColor(x, y), twice.pixelColor(x, y));
   }
   EXPECT_LT(sum / (600.0 * 520.0), 2.0);
+}
+
+// Halfway through a turn to the right, column 5's ball is half gone at the right and half come
+// in at the left, before column 1, as on the round drum.
+TEST(DrumViewPicture, ABallTurnedOutAtOneSideComesInAtTheOther) {
+  DrumScene scene;
+  scene.before = StartLayout;
+  scene.layout = LayoutAfterMove(StartLayout, MoveUpperRight);
+  scene.movingMove = MoveUpperRight;
+  scene.progress = 0.5;
+  QImage image(drum::PictureSize().toSize() * 2, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.scale(2, 2);
+  PaintDrum(painter, scene);
+  painter.end();
+  const QColor red = BallColourOf(6);  // column 5, row 1 holds colour 5
+  const QPointF comingIn = drum::CentreAt(-0.5, 1) + QPointF(6, 4), goingOut = drum::CentreAt(4.5, 1) - QPointF(6, -4);
+  EXPECT_LT(Distance(image.pixelColor((2 * comingIn).toPoint()), red), 40);
+  EXPECT_LT(Distance(image.pixelColor((2 * goingOut).toPoint()), red), 40);
 }
 
 TEST(DrumViewKeys, TypingStartsAtTheFirstSlotAndTabShowsTheCursor) {
