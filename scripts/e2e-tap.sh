@@ -31,7 +31,12 @@ first_ball() {
   import -window root "$work/shot.png"
   convert "$work/shot.png" -crop "1x1+$((X + 20))+$((Y + 55))" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-F]\{6\}'
 }
-[ "$(first_ball)" = '#0000FF' ] || fail "start position not shown"
+# Waits up to 10 s for the ball to show a colour: a loaded machine may be slow to draw.
+await_first_ball() {
+  for _ in $(seq 50); do [ "$(first_ball)" = "$1" ] && return 0; sleep 0.2; done
+  return 1
+}
+await_first_ball '#0000FF' || fail "start position not shown: the first ball is $(first_ball)"
 
 # The tap, on the field picture; then Num Lock (keycode 77) and keypad 4 (keycode 83).
 xdotool mousemove $((X + 90)) $((Y + 100)) click 1
@@ -40,8 +45,7 @@ xdotool mousemove $((X + 300)) $((Y + 160))
 sleep 0.3
 [ "$(position)" = "$start" ] || fail "the window moved after a tap: $(position), was $start"
 xdotool key --delay 50 77 83
-sleep 0.7
-[ "$(first_ball)" = '#FFFF00' ] || fail "keypad 4 after a tap did not turn the upper half"
+await_first_ball '#FFFF00' || fail "keypad 4 after a tap did not turn the upper half: the first ball is $(first_ball)"
 
 # A real drag, in small steps as a hand makes it.
 xdotool mousemove $((X + 90)) $((Y + 100)) mousedown 1
@@ -50,7 +54,14 @@ for step in $(seq 1 20); do
   sleep 0.03
 done
 xdotool mouseup 1
-sleep 0.5
+# The window manager may lag behind the pointer on a loaded machine: wait until it stands still.
+last=""
+for _ in $(seq 25); do
+  sleep 0.2
+  now=$(position)
+  [ "$now" = "$last" ] && break
+  last=$now
+done
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The pointer went 100 right and 60 down; the window follows it from a drag distance on.
 [ $((X - start_x)) -ge 80 ] && [ $((X - start_x)) -le 100 ] && [ $((Y - start_y)) -ge 40 ] && [ $((Y - start_y)) -le 60 ] ||
