@@ -16,12 +16,12 @@ namespace tq::solver_window {
 
 namespace {
 
-const QColor BandColour(40, 43, 50);
-const QColor StripColour(118, 122, 132);
-const QColor StripHatch(100, 104, 114);
-const QColor TrackColour(62, 66, 78);
-const QColor HalfLineColour(245, 245, 245);
-const QColor HalfLineShade(20, 20, 24);
+constexpr QRgb BandColour = qRgb(40, 43, 50);
+constexpr QRgb StripColour = qRgb(118, 122, 132);
+constexpr QRgb StripHatch = qRgb(100, 104, 114);
+constexpr QRgb TrackColour = qRgb(62, 66, 78);
+constexpr QRgb HalfLineColour = qRgb(245, 245, 245);
+constexpr QRgb HalfLineShade = qRgb(20, 20, 24);
 // The neighbours are faded enough not to be counted as columns of their own, and clear enough
 // to tell their colours.
 constexpr qreal NeighbourOpacity = 0.4;
@@ -106,11 +106,11 @@ void PaintBody(QPainter& painter) {
     const QRectF left = drum::NeighbourArea(true), right = drum::NeighbourArea(false);
     QLinearGradient fade(band.left(), 0, band.right(), 0);
     const qreal in = (left.right() - band.left()) / band.width();
-    QColor faded = BandColour;
+    QColor faded = QColor::fromRgb(BandColour);
     faded.setAlphaF(0.25);
     fade.setColorAt(0, faded);
-    fade.setColorAt(in, BandColour);
-    fade.setColorAt(1 - (band.right() - right.left()) / band.width(), BandColour);
+    fade.setColorAt(in, QColor::fromRgb(BandColour));
+    fade.setColorAt(1 - (band.right() - right.left()) / band.width(), QColor::fromRgb(BandColour));
     fade.setColorAt(1, faded);
     painter.setBrush(fade);
     painter.drawRoundedRect(band, 5, 5);
@@ -119,25 +119,25 @@ void PaintBody(QPainter& painter) {
   for (const bool top : {true, false}) {
     const QRectF strip = drum::FixedStrip(top);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(StripColour);
+    painter.setBrush(QColor::fromRgb(StripColour));
     painter.drawRoundedRect(strip, 5, 5);
     painter.save();
     QPainterPath clip;
     clip.addRoundedRect(strip, 5, 5);
     painter.setClipPath(clip, Qt::IntersectClip);
-    painter.setPen(QPen(StripHatch, 2));
+    painter.setPen(QPen(QColor::fromRgb(StripHatch), 2));
     for (qreal x = strip.left() - strip.height(); x < strip.right(); x += 8) {
       painter.drawLine(QPointF(x, strip.bottom()), QPointF(x + strip.height(), strip.top()));
     }
     painter.restore();
   }
   painter.setPen(Qt::NoPen);
-  painter.setBrush(TrackColour);
+  painter.setBrush(QColor::fromRgb(TrackColour));
   for (int column = 0; column <= 4; column += 2) painter.drawRoundedRect(drum::SlideTrack(column), 6, 6);
   // Light under dark, so that the line shows on the tracks and on the window's background alike.
-  painter.setPen(QPen(HalfLineColour, 4.5, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(QPen(QColor::fromRgb(HalfLineColour), 4.5, Qt::SolidLine, Qt::FlatCap));
   painter.drawLine(drum::HalfLine());
-  painter.setPen(QPen(HalfLineShade, 2, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(QPen(QColor::fromRgb(HalfLineShade), 2, Qt::SolidLine, Qt::FlatCap));
   painter.drawLine(drum::HalfLine());
 }
 
