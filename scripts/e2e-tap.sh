@@ -11,7 +11,7 @@ for tool in Xvfb openbox xdotool import convert xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
-FIRST_DISPLAY=117
+FIRST_DISPLAY=127
 source "$(dirname "$0")/xvfb-session.sh"
 openbox >"$work/openbox.log" 2>&1 &
 openbox_pid=$!
