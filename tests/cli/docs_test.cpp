@@ -46,6 +46,24 @@ TEST(HelpText, IsFormattedFromTheTableWithOptionsInAColumnWithinTheWidth) {
   }
 }
 
+TEST(HelpText, ListsTheCommandsWithTheirSummariesInOneColumnWhateverTheNamesLength) {
+  const CommandInfo shortName{.Name = "go", .Summary = "goes", .Run = RunNothing};
+  const CommandInfo longName{.Name = "rearrange-everything", .Summary = "rearranges", .Run = RunNothing};
+  const CommandInfo* usual[] = {&shortName, &Roll};
+  EXPECT_EQ(CommandList(usual), "  go        goes\n  roll      \n");
+  const CommandInfo* withLong[] = {&shortName, &longName};
+  EXPECT_EQ(CommandList(withLong),
+            "  go                    goes\n"
+            "  rearrange-everything  rearranges\n");
+}
+
+TEST(VersionOption, BothSpellingsAreNamedInTheHelpTheManualPageAndTheCompletion) {
+  const std::string page = ManualPage(AllCommands(), "1", "2000-01-01");
+  EXPECT_NE(page.find(".BR \\-V \", \" \\-\\-version\n"), std::string::npos);
+  const std::string script = BashCompletion(AllCommands());
+  EXPECT_NE(script.find("--version -h -V'"), std::string::npos) << script;
+}
+
 TEST(ManualPage, OnlyATableWhoseHelpDescribesEveryOptionPasses) {
   EXPECT_EQ(UndocumentedOptions(AllCommands()), std::vector<std::string>{});
   static constexpr OptionInfo options[] = {{.Name = "--seed", .Value = "S", .Text = "seed"}, {.Name = "--moves", .Value = "N"}};
