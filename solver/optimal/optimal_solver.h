@@ -66,7 +66,7 @@ class PatternTable;
 struct TableLoad {
   std::shared_ptr<const PatternTable> Table;  // null unless Status is Loaded
   LoadStatus Status;
-  std::string Problem;  // the system's words for why, when Status is Unreadable; else empty
+  std::string Problem = {};  // the system's words for why, when Status is Unreadable; else empty
 };
 
 class PatternTable {

@@ -87,13 +87,14 @@ using OpenFile = std::unique_ptr<std::FILE, ClosesFile>;
 LoadStatus OpenTableFile(const std::string& path, OpenFile& file, uint64_t& size, std::string& problem) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT) return LoadStatus::Missing;
+    if (errno == ENOENT || errno == ENOTDIR) return LoadStatus::Missing;
     problem = std::strerror(errno);
     return LoadStatus::Unreadable;
   }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    problem = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+  const bool stated = ::fstat(fd, &info) == 0;
+  if (!stated || !S_ISREG(info.st_mode)) {
+    problem = !stated ? std::strerror(errno) : S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
     ::close(fd);
     return LoadStatus::Unreadable;
   }
@@ -133,17 +134,17 @@ struct TableFile {
     const LoadStatus opened = OpenTableFile(path, in, size, problem);
     if (opened != LoadStatus::Loaded) return {nullptr, opened, std::move(problem)};
     char header[HeaderBytes];
-    if (!ReadBytes(in.get(), header, HeaderBytes)) return {nullptr, LoadStatus::Damaged, {}};
+    if (!ReadBytes(in.get(), header, HeaderBytes)) return {nullptr, LoadStatus::Damaged};
     const uint64_t count = EntryCountOf(kind);
     if (std::memcmp(header, Mark, sizeof Mark) != 0 || GetNumber(header + 8, 4) != FormatVersion ||
         GetNumber(header + 12, 4) != static_cast<uint64_t>(kind) || GetNumber(header + 16, 8) != count) {
-      return {nullptr, LoadStatus::Foreign, {}};
+      return {nullptr, LoadStatus::Foreign};
     }
-    if (size != HeaderBytes + count) return {nullptr, LoadStatus::Damaged, {}};
+    if (size != HeaderBytes + count) return {nullptr, LoadStatus::Damaged};
     std::shared_ptr<PatternTable> table(new PatternTable(kind));
-    if (!ReadBytes(in.get(), table->MutableEntries(), count)) return {nullptr, LoadStatus::Damaged, {}};
-    if (Checksum(table->Entries(), count) != GetNumber(header + 24, 8)) return {nullptr, LoadStatus::Damaged, {}};
-    return {std::move(table), LoadStatus::Loaded, {}};
+    if (!ReadBytes(in.get(), table->MutableEntries(), count)) return {nullptr, LoadStatus::Damaged};
+    if (Checksum(table->Entries(), count) != GetNumber(header + 24, 8)) return {nullptr, LoadStatus::Damaged};
+    return {std::move(table), LoadStatus::Loaded};
   }
 };
 
