@@ -16,6 +16,7 @@
 #include "project_info.h"
 #include "store/data_directory.h"
 #include "ui/qt/no_display.h"
+#include "ui/qt/scale_factor.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/solver_window.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  tq::KeepScaleFactorUsable("trommelquirl-solver");
   // Qt picks the platform; where none opens, one line says so and the status is 1.
   const tq::PlatformEnvironment environment{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                                             std::getenv("WAYLAND_DISPLAY")};
