@@ -27,7 +27,7 @@ std::string Shown(char c) {
 }
 
 bool AllEmpty(std::string_view layout, const std::array<size_t, 3>& slots) {
-  return std::ranges::all_of(slots, [layout](size_t slot) { return layout[slot] == ' '; });
+  return std::all_of(slots.begin(), slots.end(), [layout](size_t slot) { return layout[slot] == ' '; });
 }
 
 std::string EmptyPlaces(std::string_view layout) {
@@ -48,20 +48,20 @@ LayoutFault FindLayoutFault(std::string_view layout) {
     fault.Needed = SlotCount;
     return fault;
   }
-  if (const auto bad = std::ranges::find_if_not(layout, IsLayoutCharacter); bad != layout.end()) {
+  if (const auto bad = std::find_if_not(layout.begin(), layout.end(), IsLayoutCharacter); bad != layout.end()) {
     fault.What = LayoutFault::Kind::Character;
     fault.Position = static_cast<int>(bad - layout.begin()) + 1;
     fault.Character = *bad;
     return fault;
   }
-  if (const auto empties = static_cast<int>(std::ranges::count(layout, ' ')); empties != EmptySlotCount) {
+  if (const auto empties = static_cast<int>(std::count(layout.begin(), layout.end(), ' ')); empties != EmptySlotCount) {
     fault.What = LayoutFault::Kind::EmptyCount;
     fault.Count = empties;
     fault.Needed = EmptySlotCount;
     return fault;
   }
   for (int colour = 0; colour < static_cast<int>(BallsPerColour.size()); ++colour) {
-    const auto balls = static_cast<int>(std::ranges::count(layout, static_cast<char>('0' + colour)));
+    const auto balls = static_cast<int>(std::count(layout.begin(), layout.end(), static_cast<char>('0' + colour)));
     if (balls != BallsPerColour[colour]) {
       fault.What = LayoutFault::Kind::ColourCount;
       fault.Colour = colour;
