@@ -41,7 +41,7 @@
   // missing. Each method gives null or false rather than throwing: storage is a convenience.
   const storage = {
     async opfsFile(create) {
-      if (!self.navigator || !navigator.storage || !navigator.storage.getDirectory) return null;
+      if (typeof navigator === 'undefined' || !navigator.storage || !navigator.storage.getDirectory) return null;
       try {
         const root = await navigator.storage.getDirectory();
         const handle = await root.getFileHandle(FullFileName, { create });
@@ -52,7 +52,7 @@
     },
     database() {
       return new Promise((resolve) => {
-        if (!self.indexedDB) { resolve(null); return; }
+        if (typeof indexedDB === 'undefined' || !indexedDB) { resolve(null); return; }
         const open = indexedDB.open('trommelquirl', 1);
         open.onupgradeneeded = () => open.result.createObjectStore('tables');
         open.onsuccess = () => resolve(open.result);
