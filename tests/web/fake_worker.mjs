@@ -58,7 +58,8 @@ export class MemoryFiles {
 }
 
 // Starts the script as the worker `name` ('' for the solver); gives {post, messages, wait}.
-export function startWorker({ name = '', files = null } = {}) {
+// Without `wasm` the module's binary cannot be had, as when its download fails.
+export function startWorker({ name = '', files = null, wasm = true } = {}) {
   const messages = [];
   const waiting = [];
   const scope = Object.create(WorkerGlobalScope.prototype);
@@ -78,7 +79,8 @@ export function startWorker({ name = '', files = null } = {}) {
   const navigator = files ? { storage: files } : {};
   const run = new Function('self', 'WorkerGlobalScope', 'Worker', 'navigator', 'indexedDB', 'fetch', 'require',
     '__dirname', 'module', 'exports', source);
-  run(scope, WorkerGlobalScope, NestedWorker, navigator, undefined, undefined, require, stage, undefined, undefined);
+  run(scope, WorkerGlobalScope, NestedWorker, navigator, undefined, undefined, require, wasm ? stage : '/nonexistent',
+    undefined, undefined);
   return {
     messages,
     post(message) { setImmediate(() => scope.onmessage && scope.onmessage({ data: structuredClone(message) })); },

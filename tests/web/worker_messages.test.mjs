@@ -71,3 +71,15 @@ test('a first visit answers from the Small table, then builds, stores and uses t
   fourth.post({ type: 'prepare' });
   assert.equal((await fourth.wait(isTable('full', 'ready'))).source, 'stored');
 });
+
+test('where the module cannot start, every solve fails at once with the reason', async () => {
+  const worker = startWorker({ wasm: false });
+  worker.post({ type: 'solve', number: 1, layout: Layout });
+  worker.post({ type: 'prepare' });
+  const failed = await worker.wait((m) => m.type === 'failed', 0, 60);
+  assert.equal(failed.number, 1);
+  assert.ok(worker.messages.some(isTable('small', 'failed')));
+  const from = worker.messages.length;
+  worker.post({ type: 'solve', number: 2, layout: Layout });
+  assert.equal((await worker.wait((m) => m.type === 'failed', from, 60)).number, 2);
+});

@@ -128,11 +128,16 @@
     let pending = null;  // the newest unanswered solve
     let scheduled = false;
     let preparing = null;
+    let broken = null;  // why no table can be had: every solve fails at once with it
 
     const tableMessage = (kind, state, source, percent, extra) =>
       self.postMessage(Object.assign({ type: 'table', kind, state, source, percent, reason: null }, extra || {}));
 
     function schedule() {
+      if (broken && pending) {
+        self.postMessage({ type: 'failed', number: pending.number, reason: broken });
+        pending = null;
+      }
       // A timer rather than solving at once lets the solves queued behind a long one replace
       // each other before the next search starts.
       if (scheduled || !pending || !solver) return;
@@ -237,6 +242,8 @@
       const started = performance.now();
       if (!solver.Build('small', null)) {
         tableMessage('small', 'failed', null, 0, { reason: 'memory' });
+        broken = 'memory';
+        schedule();
         return;
       }
       tableMessage('small', 'ready', 'built', 100, { ms: performance.now() - started });
@@ -249,7 +256,13 @@
       const message = event.data || {};
       if (message.type === 'prepare') {
         if (!preparing) {
-          preparing = prepare().catch((error) => tableMessage('small', 'failed', null, 0, { reason: String(error) }));
+          preparing = prepare().catch((error) => {
+            // Past the Small table only the Full one is lost: solves go on from the Small one.
+            const kind = solver && solver.Has('small') ? 'full' : 'small';
+            if (kind === 'small') broken = String(error);
+            tableMessage(kind, 'failed', null, 0, { reason: String(error) });
+            schedule();
+          });
         }
       } else if (message.type === 'solve') {
         pending = { number: message.number, layout: String(message.layout) };
