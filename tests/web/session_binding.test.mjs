@@ -61,6 +61,10 @@ test('a position that cannot be solved says why and marks its slots', () => {
     assert.ok(fault.slots.every((slot) => slot >= 0 && slot < 26));
   }
   assert.equal(session.RequestSolution(), false);
+  // An empty slot in a short column (column 1, row 1) is named and marked as such.
+  assert.equal(session.Edit(6, -1), true);
+  const shortColumn = view(session).faults.find((fault) => fault.kind === 'emptyInShortColumn');
+  assert.ok(shortColumn && shortColumn.column === 1 && shortColumn.slots.includes(6), JSON.stringify(view(session).faults));
   assert.equal(session.Paste('not a layout'), 'refused');
   assert.equal(view(session).pasteFault.kind, 'length');
   assert.equal(session.Paste(Start), 'pasted');

@@ -171,12 +171,15 @@ class WebSession {
  private:
   static void PutFault(JsonText& json, const LayoutFault& fault, const std::vector<int>& slots) {
     json.Open();
-    json.Field("kind", FaultKindName(fault.What));
+    // An empty slot in a short column is a fault of its own to the page, which words it so.
+    const bool shortColumn = fault.What == LayoutFault::Kind::EmptyPlace && fault.Column >= 0;
+    json.Field("kind", shortColumn ? "emptyInShortColumn" : FaultKindName(fault.What));
     json.Field("count", fault.Count);
     json.Field("needed", fault.Needed);
     json.Field("colour", fault.Colour);
     json.Field("position", fault.Position);
     json.Field("character", fault.Character == '\0' ? std::string() : std::string(1, fault.Character));
+    json.Field("column", fault.Column);
     json.Key("slots");
     json.OpenList();
     for (int slot : slots) json.Value(slot);
