@@ -58,8 +58,9 @@ export class MemoryFiles {
 }
 
 // Starts the script as the worker `name` ('' for the solver); gives {post, messages, wait}.
-// Without `wasm` the module's binary cannot be had, as when its download fails.
-export function startWorker({ name = '', files = null, wasm = true } = {}) {
+// Without `wasm` the module's binary cannot be had, as when its download fails; without
+// `nested` a worker cannot start workers of its own.
+export function startWorker({ name = '', files = null, wasm = true, nested = true } = {}) {
   const messages = [];
   const waiting = [];
   const scope = Object.create(WorkerGlobalScope.prototype);
@@ -79,7 +80,7 @@ export function startWorker({ name = '', files = null, wasm = true } = {}) {
   const navigator = files ? { storage: files } : {};
   const run = new Function('self', 'WorkerGlobalScope', 'Worker', 'navigator', 'indexedDB', 'fetch', 'require',
     '__dirname', 'module', 'exports', source);
-  run(scope, WorkerGlobalScope, NestedWorker, navigator, undefined, undefined, require, wasm ? stage : '/nonexistent',
+  run(scope, WorkerGlobalScope, nested ? NestedWorker : undefined, navigator, undefined, undefined, require, wasm ? stage : '/nonexistent',
     undefined, undefined);
   return {
     messages,

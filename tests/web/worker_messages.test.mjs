@@ -83,3 +83,17 @@ test('where the module cannot start, every solve fails at once with the reason',
   worker.post({ type: 'solve', number: 2, layout: Layout });
   assert.equal((await worker.wait((m) => m.type === 'failed', from, 60)).number, 2);
 });
+
+test('where a worker cannot start another, the Full table is built in the solver worker itself', async () => {
+  const files = new MemoryFiles();
+  const worker = startWorker({ files, nested: false });
+  worker.post({ type: 'prepare' });
+  assert.equal((await worker.wait(isTable('full', 'ready'))).source, 'built');
+  assert.ok(worker.messages.filter(isTable('full', 'building')).length > 5);
+  const from = worker.messages.length;
+  worker.post({ type: 'solve', number: 1, layout: Layout });
+  const answer = await worker.wait((m) => m.type === 'solved', from);
+  assert.deepEqual([answer.table, answer.moves], ['full', Shortest]);
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  assert.equal(files.files.get(FullFile).length, 115010610 + 32);
+});

@@ -171,16 +171,18 @@
         tableMessage('full', 'ready', 'stored', 100, { ms: performance.now() - started });
         return;
       }
-      if (stored !== 'missing') await storage.remove();  // refused: built again below
       if (stored === 'memory') {
         tableMessage('full', 'failed', null, 0, { reason: 'memory' });
         return;
       }
+      // A damaged or foreign file goes and is built again below; one that could not be read
+      // (another tab writing it) stays for the next visit.
+      if (stored === 'damaged' || stored === 'foreign') await storage.remove();
       tableMessage('full', 'building', null, 0);
       const buildStarted = performance.now();
       const file = await buildElsewhere();
-      if (!file) {
-        if (typeof Worker === 'function') return;  // the builder said why
+      if (file === undefined) return;  // the builder said why it failed
+      if (file === null) {
         // No worker inside a worker: build here, holding solves back meanwhile.
         if (!solver.Build('full', (percent) => tableMessage('full', 'building', null, percent))) {
           tableMessage('full', 'failed', null, 0, { reason: 'memory' });
@@ -208,11 +210,16 @@
       await storage.save(bytes);
     }
 
-    // The Full table from the builder worker: the file's bytes, or null.
+    // The Full table from the builder worker: the file's bytes, undefined when it failed (and
+    // said so), or null when no builder can be started here.
     function buildElsewhere() {
-      if (typeof Worker !== 'function') return Promise.resolve(null);
+      let builder = null;
+      try {
+        builder = new Worker(self.location.href, { name: BuilderName });
+      } catch (error) {
+        return Promise.resolve(null);
+      }
       return new Promise((resolve) => {
-        const builder = new Worker(self.location.href, { name: BuilderName });
         builder.onmessage = (event) => {
           const message = event.data;
           if (message.type === 'progress') {
@@ -224,13 +231,13 @@
             resolve(message.file);
           } else {
             tableMessage('full', 'failed', null, 0, { reason: message.reason });
-            resolve(null);
+            resolve(undefined);
           }
         };
         builder.onerror = (event) => {
           builder.terminate();
           tableMessage('full', 'failed', null, 0, { reason: event.message || 'error' });
-          resolve(null);
+          resolve(undefined);
         };
       });
     }
