@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DrumGuide</name>
+    <message>
+        <source>Column numbers 1 to 5</source>
+        <translation>Säulennummern 1 bis 5</translation>
+    </message>
+    <message>
+        <source>Top slots: fixed, they never turn</source>
+        <translation>Obere Plätze: fest, sie drehen sich nie</translation>
+    </message>
+    <message>
+        <source>Upper half: its two rows turn together</source>
+        <translation>Obere Hälfte: ihre Reihen drehen sich zusammen</translation>
+    </message>
+    <message>
+        <source>The line between the halves</source>
+        <translation>Die Linie zwischen den Hälften</translation>
+    </message>
+    <message>
+        <source>Lower half: its two rows turn together</source>
+        <translation>Untere Hälfte: ihre Reihen drehen sich zusammen</translation>
+    </message>
+    <message>
+        <source>Bottom slots: fixed, they never turn</source>
+        <translation>Untere Plätze: fest, sie drehen sich nie</translation>
+    </message>
+    <message>
+        <source>Faded: column 5 again; columns 5 and 1 are neighbours around the drum</source>
+        <translation>Blass: noch einmal Säule 5; die Säulen 5 und 1 sind Nachbarn rund um die Trommel</translation>
+    </message>
+    <message>
+        <source>Columns 1, 3 and 5 slide through the fixed slots. An empty slot is a hole.</source>
+        <translation>Die Säulen 1, 3 und 5 gleiten durch die festen Plätze. Ein leerer Platz ist ein Loch.</translation>
+    </message>
+    <message>
+        <source>The drum with its parts named</source>
+        <translation>Die Trommel mit den Namen ihrer Teile</translation>
+    </message>
+    <message>
+        <source>How to Read the Drum</source>
+        <translation>So liest man die Trommel</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The picture shows the drum unrolled: read it from left to right as the drum turns past you. Column 5 is followed again by column 1.&lt;/p&gt;&lt;p&gt;Turning a half moves the balls of its two rows one column to the left or right, all round the drum. Sliding moves columns 1, 3 and 5 one slot up or down at once; the short columns 2 and 4 never slide.&lt;/p&gt;&lt;p&gt;The next move is shown by white arrows: across its half for a turn, beside the long columns for a slide. A red ring with four ticks marks a slot that keeps the position from being solved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Das Bild zeigt die Trommel abgerollt, von links nach rechts so, wie sie sich vorbeidreht. Auf Säule 5 folgt wieder Säule 1.&lt;/p&gt;&lt;p&gt;Eine Drehung einer Hälfte bewegt die Kugeln ihrer zwei Reihen um eine Säule nach links oder rechts, rund um die Trommel. Das Schieben bewegt die Säulen 1, 3 und 5 zugleich um einen Platz nach oben oder unten; die kurzen Säulen 2 und 4 werden nie geschoben.&lt;/p&gt;&lt;p&gt;Den nächsten Zug zeigen weiße Pfeile: quer über seine Hälfte bei einer Drehung, neben den langen Säulen beim Schieben. Ein roter Ring mit vier Strichen markiert einen Platz, an dem die Stellung unlösbar wird.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>a control character or a character beyond ASCII</source>
