@@ -56,8 +56,10 @@ run: build
 bench: build bench-web
 	bash scripts/run-bench.sh build/default
 
-# The web page's figures against the native solver's: it needs both builds.
+# The web page's figures against the native solver's: it needs both builds, and the page's part
+# (bench/web/page-bench.mjs) the browser tests' packages.
 bench-web: build web
+	bash web/tests/install-packages.sh
 	node bench/web/run-bench.mjs build/default build/web
 
 # A build that is already there is only brought up to date, so that `sudo make install` after
