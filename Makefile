@@ -1,8 +1,9 @@
 # Thin front over the CMake presets. `make test` and `make run` do the whole set-up.
 # `make install` installs to /usr/local, or PREFIX, inside DESTDIR when that is set;
 # `make uninstall` takes the same PREFIX and DESTDIR. `make package` builds the Debian
-# packages into build/package (its log in build/package.log).
-.PHONY: all deps build test test-default test-portable test-asan test-tsan fuzz run bench install uninstall package clean
+# packages into build/package (its log in build/package.log). `make web` builds the web page into
+# build/web, which any static server serves as it is.
+.PHONY: all deps build web test test-default test-portable test-asan test-tsan fuzz test-web run bench bench-web install uninstall package clean
 
 PREFIX ?= /usr/local
 
@@ -17,7 +18,11 @@ build: deps
 	cmake --preset default >/dev/null
 	cmake --build --preset default
 
-test: deps test-default test-portable test-asan test-tsan fuzz
+web: deps
+	cmake --preset web >/dev/null
+	cmake --build --preset web
+
+test: deps test-default test-portable test-asan test-tsan fuzz test-web
 
 test-default: build
 	ctest --preset default
@@ -42,11 +47,20 @@ fuzz: deps
 	cmake --build --preset fuzz
 	bash scripts/run-fuzz.sh build/fuzz $(FUZZ_SECONDS)
 
+test-web: web
+	ctest --preset web
+
 run: build
 	bash scripts/run-program.sh build/default/ui/trommelquirl
 
-bench: build
+bench: build bench-web
 	bash scripts/run-bench.sh build/default
+
+# The web page's figures against the native solver's: it needs both builds, and the page's part
+# (bench/web/page-bench.mjs) the browser tests' packages.
+bench-web: build web
+	bash web/tests/install-packages.sh
+	node bench/web/run-bench.mjs build/default build/web
 
 # A build that is already there is only brought up to date, so that `sudo make install` after
 # `make` leaves no files owned by root in it; the install manifest goes back to its owner.

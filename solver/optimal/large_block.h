@@ -19,7 +19,7 @@ class LargeBlock {
 
  private:
   uint8_t* bytes_;
-  size_t mapped_;
+  [[maybe_unused]] size_t mapped_;  // what the mapping spans; the heap's block needs no record
 };
 
 }  // namespace tq::optimal

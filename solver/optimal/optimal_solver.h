@@ -33,6 +33,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -84,6 +85,18 @@ class PatternTable {
   // Reads a file written by Save. Any file that is not a complete, intact table of this kind
   // and format version is refused with the reason.
   static TableLoad Load(const std::string& path, TableKind kind);
+
+  // The same for a file kept elsewhere than at a path (the web page keeps it in the browser's
+  // storage): `read(at, into, count)` copies `count` bytes of the file from offset `at` into
+  // `into` and gives false when it cannot; the entries are read straight into the table's own
+  // memory, so a load needs no second copy of them. `size` is the file's length.
+  using FileReadCall = std::function<bool(uint64_t at, uint8_t* into, uint64_t count)>;
+  static TableLoad LoadFrom(uint64_t size, TableKind kind, const FileReadCall& read);
+  static TableLoad LoadBytes(std::span<const uint8_t> file, TableKind kind);
+  // The file that Save writes is this header (FileHeaderBytes bytes) and then the EntryCount()
+  // bytes from Entries(), for programs that store it themselves.
+  static constexpr size_t FileHeaderBytes = 32;
+  std::string FileHeader() const;
 
   // Writes the table to a new file beside `path` and renames it over `path`, so that `path`
   // is at any moment either missing, its old content or the complete table, also when other

@@ -40,6 +40,36 @@ class PlaceBytes {
   __m128i high_;
 };
 
+#elif defined(__wasm_simd128__)
+
+// WebAssembly SIMD: the same two registers, compared and masked as on x86-64.
+class PlaceBytes {
+ public:
+  static PlaceBytes FromArray(const std::array<uint8_t, 32>& bytes) {
+    PlaceBytes p;
+    p.low_ = wasm_v128_load(bytes.data());
+    p.high_ = wasm_v128_load(bytes.data() + 16);
+    return p;
+  }
+
+  template <bool Vector = false>
+  [[gnu::always_inline]] PlaceBytes Shuffled(const ByteShuffle& s) const {
+    PlaceBytes p = *this;
+    ShuffleBytes<Vector>(s, p.low_, p.high_);
+    return p;
+  }
+
+  uint32_t Matches(uint8_t value) const {
+    const v128_t v = wasm_i8x16_splat(static_cast<int8_t>(value));
+    return static_cast<uint32_t>(wasm_i8x16_bitmask(wasm_i8x16_eq(low_, v))) |
+           (static_cast<uint32_t>(wasm_i8x16_bitmask(wasm_i8x16_eq(high_, v))) << 16);
+  }
+
+ private:
+  v128_t low_;
+  v128_t high_;
+};
+
 #else
 
 // Elsewhere: the same operations a byte at a time.

@@ -82,7 +82,12 @@ class TableBuilder {
   // While the threads run, the entries are read and written as whole atomic words, so that
   // a word shared by two blocks or read by one thread while another fills it stays sound.
   uint64_t Word(uint64_t word) const {
+#if defined(__cpp_lib_atomic_ref)
     return std::atomic_ref<uint64_t>(reinterpret_cast<uint64_t*>(entries_)[word]).load(std::memory_order_relaxed);
+#else
+    // The same atomic access through the compiler's builtin, where the library lacks atomic_ref.
+    return __atomic_load_n(reinterpret_cast<uint64_t*>(entries_) + word, __ATOMIC_RELAXED);
+#endif
   }
   uint8_t Load(uint64_t index) const { return static_cast<uint8_t>(Word(index >> 3) >> (8 * (index & 7))); }
   // Fills an unfilled entry; two threads filling one entry on one level write the same value,
@@ -90,8 +95,12 @@ class TableBuilder {
   bool Fill(uint64_t index, uint8_t value) const {
     const int shift = static_cast<int>(8 * (index & 7));
     const uint64_t keep = ~(static_cast<uint64_t>(UnsetEntry ^ value) << shift);
+#if defined(__cpp_lib_atomic_ref)
     const uint64_t before =
         std::atomic_ref<uint64_t>(reinterpret_cast<uint64_t*>(entries_)[index >> 3]).fetch_and(keep, std::memory_order_relaxed);
+#else
+    const uint64_t before = __atomic_fetch_and(reinterpret_cast<uint64_t*>(entries_) + (index >> 3), keep, __ATOMIC_RELAXED);
+#endif
     return static_cast<uint8_t>(before >> shift) == UnsetEntry;
   }
 

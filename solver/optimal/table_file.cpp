@@ -108,6 +108,12 @@ LoadStatus OpenTableFile(const std::string& path, OpenFile& file, uint64_t& size
   return LoadStatus::Loaded;
 }
 
+// The mark, the format version, the kind and the entry count a table of `kind` must have.
+bool IsHeaderOf(const char* header, TableKind kind, uint64_t count) {
+  return std::memcmp(header, Mark, sizeof Mark) == 0 && GetNumber(header + 8, 4) == FormatVersion &&
+         GetNumber(header + 12, 4) == static_cast<uint64_t>(kind) && GetNumber(header + 16, 8) == count;
+}
+
 bool ReadBytes(std::FILE* file, void* into, uint64_t count) { return std::fread(into, 1, count, file) == count; }
 
 }  // namespace
@@ -120,7 +126,7 @@ struct TableFile {
     std::string target;
     if (ResolveFileTarget(path, target, problem, FileOwner::Program)) RemoveLeftoversOfEndedWriters(target);
     problem.clear();
-    const std::string_view pieces[] = {header, {reinterpret_cast<const char*>(table.Entries()), table.EntryCount()}};
+    const std::string_view pieces[] = {header, {reinterpret_cast<const char*>(table.Entries()), static_cast<size_t>(table.EntryCount())}};
     // A cache, the program's own file: a link in its place is replaced rather than written
     // through, since it may point at any file the user can write; a table reached through a
     // link still loads, so a link to a shared table serves until the table is refused.
@@ -136,17 +142,41 @@ struct TableFile {
     char header[HeaderBytes];
     if (!ReadBytes(in.get(), header, HeaderBytes)) return {nullptr, LoadStatus::Damaged};
     const uint64_t count = EntryCountOf(kind);
-    if (std::memcmp(header, Mark, sizeof Mark) != 0 || GetNumber(header + 8, 4) != FormatVersion ||
-        GetNumber(header + 12, 4) != static_cast<uint64_t>(kind) || GetNumber(header + 16, 8) != count) {
-      return {nullptr, LoadStatus::Foreign};
-    }
+    if (!IsHeaderOf(header, kind, count)) return {nullptr, LoadStatus::Foreign};
     if (size != HeaderBytes + count) return {nullptr, LoadStatus::Damaged};
     std::shared_ptr<PatternTable> table(new PatternTable(kind));
     if (!ReadBytes(in.get(), table->MutableEntries(), count)) return {nullptr, LoadStatus::Damaged};
     if (Checksum(table->Entries(), count) != GetNumber(header + 24, 8)) return {nullptr, LoadStatus::Damaged};
     return {std::move(table), LoadStatus::Loaded};
   }
+
+  static TableLoad LoadFrom(uint64_t size, TableKind kind, const PatternTable::FileReadCall& read) {
+    char header[HeaderBytes];
+    if (size < HeaderBytes || !read(0, reinterpret_cast<uint8_t*>(header), HeaderBytes)) return {nullptr, LoadStatus::Damaged};
+    const uint64_t count = EntryCountOf(kind);
+    if (!IsHeaderOf(header, kind, count)) return {nullptr, LoadStatus::Foreign};
+    if (size != HeaderBytes + count) return {nullptr, LoadStatus::Damaged};
+    std::shared_ptr<PatternTable> table(new PatternTable(kind));
+    if (!read(HeaderBytes, table->MutableEntries(), count)) return {nullptr, LoadStatus::Unreadable};
+    if (Checksum(table->Entries(), count) != GetNumber(header + 24, 8)) return {nullptr, LoadStatus::Damaged};
+    return {std::move(table), LoadStatus::Loaded};
+  }
 };
+
+static_assert(PatternTable::FileHeaderBytes == HeaderBytes);
+
+TableLoad PatternTable::LoadFrom(uint64_t size, TableKind kind, const FileReadCall& read) {
+  return TableFile::LoadFrom(size, kind, read);
+}
+
+TableLoad PatternTable::LoadBytes(std::span<const uint8_t> file, TableKind kind) {
+  return TableFile::LoadFrom(file.size(), kind, [file](uint64_t at, uint8_t* into, uint64_t count) {
+    std::memcpy(into, file.data() + at, static_cast<size_t>(count));
+    return true;
+  });
+}
+
+std::string PatternTable::FileHeader() const { return Header(kind_, entryCount_, Checksum(Entries(), entryCount_)); }
 
 std::string TableFileName(TableKind kind) {
   return kind == TableKind::Full ? "optimal-full.table" : "optimal-small.table";
