@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
   std::printf("event loop during solves: longest gap %.1f ms\n", solveGap);
 
   // Animated moves along the last solution.
-  window.Action("animate")->setChecked(true);
+  window.Actions().Animate->setChecked(true);
   const int before = paints.paints;
   const Clock::time_point animating = Clock::now();
   gaps.Start();

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/field.h"
 #include "model/random.h"
@@ -28,7 +29,20 @@ constexpr const char* Usage =
     "Opens the solver's window on LAYOUT (26 characters: a space or \"_\" for an empty slot,\n"
     "0 to 5 for a ball's colour), or on the start position.\n"
     "  -h, --help     show this help\n"
-    "  -v, --version  show the version\n";
+    "  -V, --version  show the version\n";
+
+// The options QApplication reads itself (with a value or without): left for it to take.
+bool IsQtOption(const char* argument) {
+  static constexpr const char* QtOptions[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger",
+                                              "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-reverse", "-session",
+                                              "-display", "-geometry", "-style", "-stylesheet", "-widgetcount", "-name", "-title",
+                                              "-visual", "-ncols", "-cmap", "-nograb", "-dograb", "-sync"};
+  const char* name = argument[1] == '-' ? argument + 1 : argument;
+  for (const char* option : QtOptions) {
+    if (std::strcmp(name, option) == 0) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -38,9 +52,16 @@ int main(int argc, char** argv) {
       std::fputs(Usage, stdout);
       return 0;
     }
-    if (std::strcmp(argv[i], "-v") == 0 || std::strcmp(argv[i], "--version") == 0) {
+    // -V as the command-line program has it; -v, the window's first spelling, still works.
+    if (std::strcmp(argv[i], "-V") == 0 || std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
       std::printf("trommelquirl-solver %.*s\n", static_cast<int>(tq::ProjectVersion.size()), tq::ProjectVersion.data());
       return 0;
+    }
+    // No layout starts with "-": whatever does is an option this program does not know. Qt's
+    // own options (-style, -platform, ...) are taken out by QApplication before it is read.
+    if (argv[i][0] == '-' && argv[i][1] != '\0' && !IsQtOption(argv[i])) {
+      std::fprintf(stderr, "trommelquirl-solver: unknown option %s (see --help)\n", argv[i]);
+      return 2;
     }
   }
   // Qt picks the platform; where none opens, one line says so and the status is 1.
@@ -82,8 +103,12 @@ int main(int argc, char** argv) {
   }
 
   tq::SeedRandom(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-  const std::string tablePath = tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(tq::optimal::TableKind::Full);
-  tq::solver_window::SolverService solver(tablePath, tq::optimal::TableKind::Full);
+  // The Small table first: it answers in its quarter second while the Full one builds.
+  std::vector<tq::optimal::TableSpec> tables;
+  for (const tq::optimal::TableKind kind : {tq::optimal::TableKind::Small, tq::optimal::TableKind::Full}) {
+    tables.push_back({kind, tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(kind)});
+  }
+  tq::solver_window::SolverService solver(std::move(tables));
   tq::solver_window::SolverWindow window(solver, layout);
   window.show();
   // The table loads while the window paints; the first solve finds it there.

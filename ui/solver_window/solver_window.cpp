@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -31,6 +33,7 @@
 #include "ui/solver_window/drum_view.h"
 #include "ui/solver_window/game_solutions.h"
 #include "ui/solver_window/keypad.h"
+#include "ui/solver_window/keys_dialog.h"
 #include "ui/solver_window/layout_moves.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
@@ -151,119 +154,121 @@ SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWi
   QSettings settings;
   // The first time, room for a drum of twice the game's size beside the solution.
   if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(900, 620);
-  Action("animate")->setChecked(settings.value("view/animate", true).toBool());
-  Action("numbers")->setChecked(settings.value("view/colourNumbers", false).toBool());
-  drum_->SetAnimate(Action("animate")->isChecked());
-  drum_->SetShowColourNumbers(Action("numbers")->isChecked());
+  actions_.Animate->setChecked(settings.value("view/animate", true).toBool());
+  actions_.Numbers->setChecked(settings.value("view/colourNumbers", false).toBool());
+  drum_->SetAnimate(actions_.Animate->isChecked());
+  drum_->SetShowColourNumbers(actions_.Numbers->isChecked());
   Refresh();
 }
 
 SolverWindow::~SolverWindow() = default;
 
-QAction* SolverWindow::Action(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
-
-QAction* SolverWindow::AddAction(const char* name, const QString& text, const QKeySequence& key, void (SolverWindow::*slot)()) {
+QAction* SolverWindow::AddAction(const QString& text, const QKeySequence& key, const QString& what, void (SolverWindow::*slot)()) {
   auto* action = new QAction(text, this);
-  action->setObjectName(QString::fromLatin1(name));
   if (!key.isEmpty()) action->setShortcut(key);
+  action->setWhatsThis(what);
   if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
   addAction(action);
   return action;
 }
 
 void SolverWindow::BuildActions() {
-  const std::array<int, 5> codes = {MoveUpperLeft, MoveUpperRight, MoveLowerLeft, MoveLowerRight, MoveSlide};
-  const std::array<const char*, 5> names = {"upperLeft", "upperRight", "lowerLeft", "lowerRight", "slide"};
-  for (size_t i = 0; i < codes.size(); ++i) {
-    QAction* action = AddAction(names[i], MoveText(codes[i]), {}, nullptr);
-    action->setIcon(MoveIcon(codes[i]));
-    connect(action, &QAction::triggered, this, [this, code = codes[i]] { ApplyMove(code); });
-    moveActions_[i] = action;
+  for (int code = MoveUpperRight; code <= MoveSlide; ++code) {
+    QAction* action = AddAction(MoveText(code), {}, MoveText(code), nullptr);
+    action->setIcon(MoveIcon(code));
+    connect(action, &QAction::triggered, this, [this, code] { ApplyMove(code); });
+    actions_.Moves[static_cast<size_t>(code - 1)] = action;
   }
+  actions_.Move(MoveSlide)->setWhatsThis(tr("Slide the long columns down, up"));
+  SolverActions& a = actions_;
   // The menus name what undo and redo take back; the tool bar keeps one short word, so that its
   // buttons stay where they are.
-  AddAction("undo", tr("&Undo"), QKeySequence::Undo, &SolverWindow::Undo)->setIconText(tr("Undo"));
-  AddAction("redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), &SolverWindow::Redo)->setIconText(tr("Redo"));
-  AddAction("copyLayout", tr("&Copy Layout"), QKeySequence::Copy, &SolverWindow::CopyLayout);
-  AddAction("copySolution", tr("Copy &Solution"), QKeySequence(tr("Ctrl+Shift+C")), &SolverWindow::CopySolution);
-  AddAction("paste", tr("&Paste Layout"), QKeySequence::Paste, &SolverWindow::PasteFromClipboard);
-  AddAction("scramble", tr("Sc&ramble"), QKeySequence(tr("Ctrl+R")), &SolverWindow::Scramble);
-  AddAction("reset", tr("Rese&t"), QKeySequence(tr("Ctrl+Home")), &SolverWindow::Reset);
-  QAction* solve = AddAction("solve", tr("&Solve"), {}, &SolverWindow::Solve);
-  solve->setShortcuts({QKeySequence(tr("Ctrl+Return")), QKeySequence(tr("Ctrl+Enter"))});
-  AddAction("hint", tr("&Hint"), QKeySequence(tr("H")), &SolverWindow::Hint);
-  AddAction("next", tr("&Next Move"), QKeySequence(tr("Right")), &SolverWindow::Next);
-  AddAction("previous", tr("&Previous Move"), QKeySequence(tr("Left")), &SolverWindow::Previous);
-  AddAction("first", tr("To the S&tart"), QKeySequence(tr("Home")), &SolverWindow::First);
-  AddAction("last", tr("To the &End"), QKeySequence(tr("End")), &SolverWindow::Last);
-  AddAction("play", tr("&Play"), QKeySequence(tr("Space")), &SolverWindow::PlayOrPause);
-  AddAction("addToGame", tr("&Add to the Game's Solutions"), {}, &SolverWindow::AddToGame);
-  AddAction("quit", tr("&Quit"), QKeySequence::Quit, nullptr);
-  connect(Action("quit"), &QAction::triggered, this, &QWidget::close);
-  QAction* animate = AddAction("animate", tr("&Animate Moves"), {}, nullptr);
-  animate->setCheckable(true);
-  connect(animate, &QAction::toggled, this, [this](bool on) {
+  a.Undo = AddAction(tr("&Undo"), QKeySequence::Undo, tr("Undo any change"), &SolverWindow::Undo);
+  a.Undo->setIconText(tr("Undo"));
+  a.Redo = AddAction(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("Redo what was undone"), &SolverWindow::Redo);
+  a.Redo->setIconText(tr("Redo"));
+  a.CopyLayout = AddAction(tr("&Copy Layout"), QKeySequence::Copy,
+                           tr("Copy the layout (26 characters, “_” for an empty slot)"), &SolverWindow::CopyLayout);
+  a.CopySolution = AddAction(tr("Copy &Solution"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                             tr("Copy the solution's moves as digits (1 to 5)"), &SolverWindow::CopySolution);
+  a.Paste = AddAction(tr("&Paste Layout"), QKeySequence::Paste, tr("Paste a layout"), &SolverWindow::PasteFromClipboard);
+  a.Scramble = AddAction(tr("Sc&ramble"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Scramble the drum"), &SolverWindow::Scramble);
+  a.Reset = AddAction(tr("Rese&t"), QKeySequence(Qt::CTRL | Qt::Key_Home), tr("Reset to the start position"), &SolverWindow::Reset);
+  a.Solve = AddAction(tr("&Solve"), {}, tr("Solve: find a shortest solution"), &SolverWindow::Solve);
+  a.Solve->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  a.Hint = AddAction(tr("&Hint"), QKeySequence(Qt::Key_H), tr("Hint: mark the first move of a shortest solution"), &SolverWindow::Hint);
+  a.Next = AddAction(tr("&Next Move"), QKeySequence(Qt::Key_Right), tr("Follow the solution: the next move"), &SolverWindow::Next);
+  a.Previous = AddAction(tr("&Previous Move"), QKeySequence(Qt::Key_Left), tr("Take the last move of the solution back"),
+                         &SolverWindow::Previous);
+  a.First = AddAction(tr("To the S&tart"), QKeySequence(Qt::Key_Home), tr("Jump to the solution's start"), &SolverWindow::First);
+  a.Last = AddAction(tr("To the &End"), QKeySequence(Qt::Key_End), tr("Jump to the solution's end"), &SolverWindow::Last);
+  a.Play = AddAction(tr("&Play"), QKeySequence(Qt::Key_Space), tr("Play the rest of the solution, pause"), &SolverWindow::PlayOrPause);
+  a.AddToGame = AddAction(tr("&Add to the Game's Solutions"), {}, tr("Add the solution to the game's solutions"),
+                          &SolverWindow::AddToGame);
+  a.Quit = AddAction(tr("&Quit"), QKeySequence::Quit, tr("Quit"), nullptr);
+  connect(a.Quit, &QAction::triggered, this, &QWidget::close);
+  a.Animate = AddAction(tr("&Animate Moves"), {}, tr("Animate the moves"), nullptr);
+  a.Animate->setCheckable(true);
+  connect(a.Animate, &QAction::toggled, this, [this](bool on) {
     drum_->SetAnimate(on);
     QSettings().setValue("view/animate", on);
   });
-  QAction* numbers = AddAction("numbers", tr("Show &Colour Numbers"), {}, nullptr);
-  numbers->setCheckable(true);
-  connect(numbers, &QAction::toggled, this, [this](bool on) {
+  a.Numbers = AddAction(tr("Show &Colour Numbers"), {}, tr("Show the colours' numbers on the balls"), nullptr);
+  a.Numbers->setCheckable(true);
+  connect(a.Numbers, &QAction::toggled, this, [this](bool on) {
     drum_->SetShowColourNumbers(on);
     QSettings().setValue("view/colourNumbers", on);
   });
-  AddAction("keys", tr("&Keys"), QKeySequence::HelpContents, &SolverWindow::ShowKeys);
-  AddAction("about", tr("&About Trommelquirl Solver"), {}, &SolverWindow::ShowAbout);
+  a.Keys = AddAction(tr("&Keys"), QKeySequence::HelpContents, tr("This list"), &SolverWindow::ShowKeys);
+  a.About = AddAction(tr("&About Trommelquirl Solver"), {}, tr("About the program"), &SolverWindow::ShowAbout);
+  for (int code = MoveUpperRight; code <= MoveSlide; ++code) ShowKeypadKeys(a.Move(code), code);
+  for (QAction* action : a.All()) {
+    if (action->property("keypadKeys").isValid()) continue;
+    ShowKeysInToolTip(action);
+  }
 }
 
 void SolverWindow::BuildMenus() {
+  SolverActions& a = actions_;
   // The desktop's own icons where its theme has them; the tool bar shows the words otherwise.
-  const std::pair<const char*, const char*> icons[] = {
-      {"undo", "edit-undo"}, {"redo", "edit-redo"}, {"copyLayout", "edit-copy"}, {"paste", "edit-paste"},
-      {"quit", "application-exit"}, {"keys", "help-keyboard-shortcuts"}, {"about", "help-about"}};
-  for (const auto& [name, icon] : icons) {
-    if (QIcon::hasThemeIcon(QString::fromLatin1(icon))) Action(name)->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
+  const std::pair<QAction*, const char*> icons[] = {{a.Undo, "edit-undo"}, {a.Redo, "edit-redo"},
+                                                    {a.CopyLayout, "edit-copy"}, {a.Paste, "edit-paste"},
+                                                    {a.Quit, "application-exit"}, {a.Keys, "help-keyboard-shortcuts"},
+                                                    {a.About, "help-about"}};
+  for (const auto& [action, icon] : icons) {
+    if (QIcon::hasThemeIcon(QString::fromLatin1(icon))) action->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
   }
-
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->addAction(Action("addToGame"));
-  file->addSeparator();
-  file->addAction(Action("quit"));
-  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-  for (const char* name : std::initializer_list<const char*>{"undo", "redo", nullptr, "copyLayout", "copySolution", "paste", nullptr, "scramble", "reset"}) {
-    if (name == nullptr) {
-      edit->addSeparator();
-    } else {
-      edit->addAction(Action(name));
+  const auto fill = [](QMenu* menu, std::initializer_list<QAction*> entries) {
+    for (QAction* action : entries) {
+      if (action == nullptr) {
+        menu->addSeparator();
+      } else {
+        menu->addAction(action);
+      }
     }
-  }
-  QMenu* moves = menuBar()->addMenu(tr("&Moves"));
-  for (QAction* action : moveActions_) moves->addAction(action);
-  QMenu* solve = menuBar()->addMenu(tr("&Solution"));
-  for (const char* name : std::initializer_list<const char*>{"solve", "hint", nullptr, "next", "previous", "first", "last", "play"}) {
-    if (name == nullptr) {
-      solve->addSeparator();
-    } else {
-      solve->addAction(Action(name));
-    }
-  }
-  QMenu* view = menuBar()->addMenu(tr("&View"));
-  view->addAction(Action("animate"));
-  view->addAction(Action("numbers"));
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  help->addAction(Action("keys"));
-  help->addAction(Action("about"));
+  };
+  fill(menuBar()->addMenu(tr("&File")), {a.AddToGame, nullptr, a.Quit});
+  fill(menuBar()->addMenu(tr("&Edit")), {a.Undo, a.Redo, nullptr, a.CopyLayout, a.CopySolution, a.Paste, nullptr, a.Scramble, a.Reset});
+  fill(menuBar()->addMenu(tr("&Moves")), {a.Move(MoveUpperLeft), a.Move(MoveUpperRight), a.Move(MoveLowerLeft),
+                                          a.Move(MoveLowerRight), a.Move(MoveSlide)});
+  fill(menuBar()->addMenu(tr("&Solution")), {a.Solve, a.Hint, nullptr, a.Next, a.Previous, a.First, a.Last, a.Play});
+  fill(menuBar()->addMenu(tr("&View")), {a.Animate, a.Numbers});
+  fill(menuBar()->addMenu(tr("&Help")), {a.Keys, a.About});
 }
 
 void SolverWindow::BuildToolBar() {
   QToolBar* bar = addToolBar(tr("Moves"));
   bar->setObjectName("toolBar");
   bar->setMovable(false);
-  for (QAction* action : moveActions_) bar->addAction(action);
-  bar->addSeparator();
-  for (const char* name : {"undo", "redo", "scramble", "reset"}) bar->addAction(Action(name));
-  bar->addSeparator();
-  for (const char* name : {"solve", "hint"}) bar->addAction(Action(name));
+  const SolverActions& a = actions_;
+  for (QAction* action : std::initializer_list<QAction*>{a.Move(MoveUpperLeft), a.Move(MoveUpperRight), a.Move(MoveLowerLeft), a.Move(MoveLowerRight),
+                          a.Move(MoveSlide), nullptr, a.Undo, a.Redo, a.Scramble, a.Reset, nullptr, a.Solve, a.Hint}) {
+    if (action == nullptr) {
+      bar->addSeparator();
+    } else {
+      bar->addAction(action);
+    }
+  }
   // The keys belong to the drum and the window: no button takes the focus from them.
   for (QWidget* child : bar->findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
 }
@@ -281,9 +286,13 @@ QWidget* SolverWindow::BuildSidePanel() {
     button->setCheckable(true);
     button->setIcon(DiscIcon(colour + 1));
     button->setIconSize(QSize(24, 24));
-    button->setFocusPolicy(Qt::NoFocus);
-    const QString name = colour < 0 ? tr("Empty slot (.)") : tr("Colour %1, %2").arg(colour).arg(ColourName(colour));
-    button->setToolTip(tr("Click a slot to make it: %1").arg(name));
+    // The digit the slot cursor types for this colour, shown beside it; Tab reaches the palette.
+    const QString key = colour < 0 ? QStringLiteral(".") : QString::number(colour);
+    button->setText(key);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setFocusPolicy(Qt::TabFocus);
+    const QString name = colour < 0 ? tr("Empty slot") : tr("Colour %1, %2").arg(colour).arg(ColourName(colour));
+    button->setToolTip(tr("Click a slot to make it: %1. At the slot cursor, the key %2 does the same.").arg(name, key));
     button->setAccessibleName(name);
     palette_->addButton(button, colour);
     paletteRow->addWidget(button);
@@ -301,15 +310,30 @@ QWidget* SolverWindow::BuildSidePanel() {
   length_->setWordWrap(true);
   column->addWidget(length_);
 
+  next_ = new QLabel(panel);
+  next_->setObjectName(QStringLiteral("nextMove"));
+  next_->setWordWrap(true);
+  next_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
+  column->addWidget(next_);
+
   steps_ = new QListWidget(panel);
-  steps_->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the list; Up and Down there step through the solution as Left and Right do.
+  steps_->setFocusPolicy(Qt::TabFocus);
   steps_->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(steps_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { StepTo(steps_->row(item)); });
+  connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && row != step_) StepTo(row);
+  });
   column->addWidget(steps_, 1);
 
+  tableNote_ = new QLabel(panel);
+  tableNote_->setObjectName("tableNote");
+  tableNote_->setWordWrap(true);
+  tableNote_->hide();
+  column->addWidget(tableNote_);
+
   solveButton_ = new QPushButton(tr("Solve"), panel);
-  solveButton_->setFocusPolicy(Qt::NoFocus);
-  solveButton_->setToolTip(tr("Find a shortest solution (Ctrl+Return)"));
+  solveButton_->setFocusPolicy(Qt::TabFocus);
+  solveButton_->setToolTip(actions_.Solve->toolTip());
   connect(solveButton_, &QPushButton::clicked, this, &SolverWindow::Solve);
   column->addWidget(solveButton_);
   return panel;
@@ -330,15 +354,11 @@ void SolverWindow::BuildStatusBar() {
     solver_.CancelBuild();
     Note(tr("Cancelling the table's build…"));
   });
-  tableNote_ = new QLabel(this);
-  tableNote_->setObjectName("tableNote");
-  tableNote_->hide();
-  statusBar()->addPermanentWidget(tableNote_);
   statusBar()->addPermanentWidget(buildBar_);
   statusBar()->addPermanentWidget(cancelBuild_);
 }
 
-void SolverWindow::Note(const QString& text) { statusBar()->showMessage(text); }
+void SolverWindow::Note(const QString& text, int seconds) { statusBar()->showMessage(text, seconds * 1000); }
 
 bool SolverWindow::event(QEvent* event) {
   // Keypad keys are moves also where a shortcut would take the same key from the cursor block
@@ -405,25 +425,28 @@ void SolverWindow::Refresh() {
   const bool valid = fault.What == LayoutFault::Kind::None;
   reason_->setText(FaultText(fault));
   reason_->setVisible(!valid);
-  for (QAction* action : moveActions_) action->setEnabled(valid);
-  Action("solve")->setEnabled(valid);
+  for (QAction* action : actions_.Moves) action->setEnabled(valid);
+  actions_.Solve->setEnabled(valid);
   solveButton_->setEnabled(valid);
-  Action("hint")->setEnabled(valid);
+  actions_.Hint->setEnabled(valid);
   const bool onPath = step_ >= 0;
-  Action("next")->setEnabled(onPath && step_ < path_.Length());
-  Action("previous")->setEnabled(onPath && step_ > 0);
-  Action("first")->setEnabled(onPath && step_ > 0);
-  Action("last")->setEnabled(onPath && step_ < path_.Length());
-  Action("play")->setEnabled(onPath && path_.Length() > 0);
-  Action("play")->setText(playTimer_.isActive() ? tr("&Pause") : tr("&Play"));
-  Action("copySolution")->setEnabled(!path_.Empty());
-  Action("addToGame")->setEnabled(!path_.Empty() && path_.Length() > 0);
-  QAction* undo = Action("undo");
+  actions_.Next->setEnabled(onPath && step_ < path_.Length());
+  actions_.Previous->setEnabled(onPath && step_ > 0);
+  actions_.First->setEnabled(onPath && step_ > 0);
+  actions_.Last->setEnabled(onPath && step_ < path_.Length());
+  actions_.Play->setEnabled(onPath && path_.Length() > 0);
+  actions_.Play->setText(playTimer_.isActive() ? tr("&Pause") : tr("&Play"));
+  ShowKeysInToolTip(actions_.Play);
+  actions_.CopySolution->setEnabled(!path_.Empty());
+  actions_.AddToGame->setEnabled(!path_.Empty() && path_.Length() > 0);
+  QAction* undo = actions_.Undo;
   undo->setEnabled(history_.CanUndo());
   undo->setText(history_.CanUndo() ? tr("&Undo %1").arg(ChangeName(history_.UndoKind())) : tr("&Undo"));
-  QAction* redo = Action("redo");
+  QAction* redo = actions_.Redo;
   redo->setEnabled(history_.CanRedo());
   redo->setText(history_.CanRedo() ? tr("&Redo %1").arg(ChangeName(history_.RedoKind())) : tr("&Redo"));
+  ShowKeysInToolTip(undo);
+  ShowKeysInToolTip(redo);
 
   if (waiting_ == Waiting::Solution) {
     length_->setText(tr("Solving…"));
@@ -432,11 +455,32 @@ void SolverWindow::Refresh() {
   } else {
     length_->setText(valid ? tr("Press Solve (Ctrl+Return) for a shortest solution.") : QString());
   }
-  if (onPath && step_ < steps_->count()) {
-    steps_->setCurrentRow(step_);
-    steps_->scrollToItem(steps_->item(step_));
+  const int nextMove = onPath ? path_.MoveAfter(step_) : hintMove_;
+  if (onPath && nextMove != 0) {
+    next_->setText(tr("Next: %1 — move %2 of %3").arg(MoveText(nextMove, LongColumnsUp(layout))).arg(step_ + 1).arg(path_.Length()));
+  } else if (onPath && path_.Length() > 0) {
+    next_->setText(tr("The drum is solved."));
+  } else if (hintMove_ != 0) {
+    next_->setText(tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(layout))));
+  } else {
+    next_->clear();
   }
-  drum_->SetMarkedMove(onPath ? path_.MoveAfter(step_) : hintMove_);
+  next_->setVisible(!next_->text().isEmpty());
+  // The list marks the move to make now as the drum does: its arrow, in bold.
+  for (int row = 0; row < steps_->count(); ++row) {
+    QListWidgetItem* item = steps_->item(row);
+    const bool marked = onPath && row == step_ + 1;
+    QFont font = item->font();
+    font.setBold(marked);
+    item->setFont(font);
+    item->setIcon(marked ? MoveIcon(nextMove) : QIcon());
+  }
+  if (onPath && step_ < steps_->count()) {
+    const QSignalBlocker quiet(steps_);
+    steps_->setCurrentRow(step_);
+    steps_->scrollToItem(steps_->item(std::min(step_ + 1, steps_->count() - 1)));
+  }
+  drum_->SetMarkedMove(nextMove);
 }
 
 void SolverWindow::ShowPath() {
@@ -452,53 +496,72 @@ void SolverWindow::ShowPath() {
 void SolverWindow::AskSolver(Waiting what) {
   waiting_ = what;
   request_ = solver_.Solve(history_.Layout());
-  if (!solver_.TableReady()) Note(tr("Loading the solver's table…"));
+  if (!solver_.TableReady()) Note(building_ ? tr("Building the solver's table…") : tr("Preparing the solver's table…"), 0);
 }
 
-void SolverWindow::OnSolved(quint64 request, const QString& layout, const QString& solution, double seconds) {
-  if (request != request_ || waiting_ == Waiting::Nothing || layout.toStdString() != history_.Layout()) return;
-  const std::string moves = solution.toStdString();
-  if (waiting_ == Waiting::Hint) {
-    waiting_ = Waiting::Nothing;
+void SolverWindow::OnSolved(const optimal::SolveReport& report) {
+  if (report.Request != request_ || waiting_ == Waiting::Nothing || report.Layout != history_.Layout()) return;
+  const Waiting what = waiting_;
+  waiting_ = Waiting::Nothing;
+  if (report.Outcome != optimal::SolveOutcome::Solved) {
+    // Without a table the table's own report has said why; that stays.
+    if (report.Outcome != optimal::SolveOutcome::NoTable) Note(tr("No solution: the solver could not run."));
+    Refresh();
+    return;
+  }
+  const std::string& moves = report.Solution;
+  const bool weak = report.Table == optimal::TableKind::Small && !solver_.StrongestReady();
+  if (what == Waiting::Hint) {
     hintMove_ = moves.empty() ? 0 : moves.front() - '0';
     Note(moves.empty() ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
   } else {
-    waiting_ = Waiting::Nothing;
     path_ = SolutionPath(history_.Layout(), moves);
     step_ = 0;
     ShowPath();
-    Note(tr("Solved in %1 ms.").arg(qRound(seconds * 1000)));
+    const int ms = qRound(report.Seconds * 1000);
+    Note(weak ? tr("Found a shortest solution in %1 ms, with the small table while the full one is built.").arg(ms)
+              : tr("Found a shortest solution in %1 ms.").arg(ms));
   }
   Refresh();
 }
 
-void SolverWindow::OnTablePrepared(bool ready, bool built, bool unsaved, const QString& failure) {
-  buildBar_->hide();
-  cancelBuild_->hide();
-  if (ready && unsaved && !unsavedTableSaid_) {
-    // Said beside the messages, not as one of them, so that the solve's answer does not hide it.
-    unsavedTableSaid_ = true;
+void SolverWindow::OnTablePrepared(const optimal::TableReport& report) {
+  if (!report.Ready || report.Strongest) {
+    building_ = false;
+    buildBar_->hide();
+    cancelBuild_->hide();
+  }
+  if (report.Ready && report.Source == optimal::TableSource::BuiltNotSaved && report.Strongest) {
+    // Said in the side panel, not among the messages, so that it neither hides them nor goes.
     tableNote_->setText(tr("The solver's table cannot be kept in %1; it is built again on every run.")
                             .arg(FromStd(solver_.TablePath())));
+    tableNote_->setToolTip(FromStd(solver_.TablePath()));
     tableNote_->show();
-    statusBar()->clearMessage();
-  } else if (ready && built) {
+  } else if (report.Ready && report.Strongest && report.Source == optimal::TableSource::BuiltAndSaved) {
     Note(tr("The solver's table is built and kept for the next time."));
-  } else if (!ready) {
-    waiting_ = Waiting::Nothing;
-    Note(failure == QLatin1String("cancelled") ? tr("The solver's table was not built: cancelled.")
-                                               : tr("The solver's table was not built: not enough memory."));
-  } else if (waiting_ == Waiting::Nothing) {
-    statusBar()->clearMessage();
+  } else if (!report.Ready) {
+    const bool others = solver_.TableReady();
+    QString why;
+    switch (report.Failure) {
+      case optimal::TableFailure::Cancelled: why = tr("The solver's table was not built: cancelled."); break;
+      case optimal::TableFailure::NoMemory: why = tr("The solver's table was not built: not enough memory."); break;
+      default: why = tr("The solver could not start its threads."); break;
+    }
+    Note(others ? tr("%1 The small table answers meanwhile.").arg(why) : why);
   }
   Refresh();
 }
 
-void SolverWindow::OnBuildProgress(int percent) {
-  if (!buildBar_->isVisible()) Note(tr("Building the solver's table (once; about 5 seconds)…"));
+void SolverWindow::OnBuildProgress(const optimal::BuildReport& report) {
+  if (!building_ && report.Kind == optimal::TableKind::Full) {
+    building_ = true;
+    if (waiting_ != Waiting::Nothing || statusBar()->currentMessage().isEmpty()) {
+      Note(tr("Building the solver's table (once; about 5 seconds)…"), 0);
+    }
+  }
   buildBar_->show();
   cancelBuild_->show();
-  buildBar_->setValue(percent);
+  buildBar_->setValue(report.Percent);
 }
 
 void SolverWindow::ApplyMove(int code) {
@@ -628,38 +691,9 @@ void SolverWindow::AddToGame() {
 }
 
 void SolverWindow::ShowKeys() {
-  const QList<QPair<QString, QString>> rows = {
-      {tr("Keypad 4, 6"), tr("Turn the upper half left, right (Num Lock on or off)")},
-      {tr("Keypad 1, 3"), tr("Turn the lower half left, right")},
-      {tr("Keypad 2, 5"), tr("Slide the long columns down, up")},
-      {tr("Ctrl+Return"), tr("Solve: find a shortest solution")},
-      {tr("H"), tr("Hint: mark the first move of a shortest solution")},
-      {tr("Right, Left"), tr("Follow the solution: next move, previous move")},
-      {tr("Home, End"), tr("Jump to the solution's start, end")},
-      {tr("Space"), tr("Play the rest of the solution, pause")},
-      {tr("Click"), tr("Give a slot the colour chosen in the palette")},
-      {tr("Right-click"), tr("Empty a slot")},
-      {tr("Click a line of the solution"), tr("Jump to that step")},
-      {tr("Ctrl+arrow keys"), tr("Move the slot cursor")},
-      {tr("0 to 5"), tr("Give the cursor's slot that colour and go to the next slot")},
-      {tr(". or Delete"), tr("Empty the cursor's slot; Backspace empties the slot before it")},
-      {tr("Ctrl+Z, Ctrl+Shift+Z"), tr("Undo, redo any change")},
-      {tr("Ctrl+C, Ctrl+V"), tr("Copy, paste the layout (26 characters, “_” for an empty slot)")},
-      {tr("Ctrl+Shift+C"), tr("Copy the solution's moves as digits (1 to 5)")},
-      {tr("Ctrl+R, Ctrl+Home"), tr("Scramble, reset to the start position")},
-      {tr("F1"), tr("This list")},
-      {tr("Ctrl+Q"), tr("Quit")},
-  };
-  QString html = QStringLiteral("<table cellspacing='4'>");
-  for (const auto& [key, what] : rows) {
-    html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key.toHtmlEscaped(), what.toHtmlEscaped());
-  }
-  html += QStringLiteral("</table>");
-  QMessageBox box(this);
-  box.setWindowTitle(tr("Keys"));
-  box.setTextFormat(Qt::RichText);
-  box.setText(html);
-  box.exec();
+  QDialog* dialog = MakeKeysDialog(this, KeyRows(actions_));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }
 
 void SolverWindow::ShowAbout() {

@@ -6,8 +6,10 @@
 #include <array>
 #include <string>
 
+#include "solver/optimal/background_solver.h"
 #include "ui/solver_window/position_history.h"
 #include "ui/solver_window/solution_path.h"
+#include "ui/solver_window/window_actions.h"
 
 class QAction;
 class QButtonGroup;
@@ -39,7 +41,8 @@ class SolverWindow : public QMainWindow {
   DrumView* Drum() const { return drum_; }
   QLabel* Reason() const { return reason_; }
   QListWidget* Steps() const { return steps_; }
-  QAction* Action(const char* name) const;
+  QLabel* NextMoveText() const { return next_; }
+  const SolverActions& Actions() const { return actions_; }
 
   // The commands, as the menus, buttons and keys give them.
   void ApplyMove(int code);
@@ -61,16 +64,18 @@ class SolverWindow : public QMainWindow {
   void BuildToolBar();
   QWidget* BuildSidePanel();
   void BuildStatusBar();
-  QAction* AddAction(const char* name, const QString& text, const QKeySequence& key, void (SolverWindow::*slot)());
+  QAction* AddAction(const QString& text, const QKeySequence& key, const QString& what, void (SolverWindow::*slot)());
   void Change(std::string layout, ChangeKind kind);
   void AfterChange(const std::string& before, ChangeKind kind);
   void Refresh();
   void ShowPath();
   void AskSolver(Waiting what);
-  void OnSolved(quint64 request, const QString& layout, const QString& solution, double seconds);
-  void OnTablePrepared(bool ready, bool built, bool unsaved, const QString& failure);
-  void OnBuildProgress(int percent);
-  void Note(const QString& text);
+  void OnSolved(const optimal::SolveReport& report);
+  void OnTablePrepared(const optimal::TableReport& report);
+  void OnBuildProgress(const optimal::BuildReport& report);
+  // A short message in the status bar, gone after `seconds` (0: until the next one). Ten
+  // seconds reads a two-line sentence twice over.
+  void Note(const QString& text, int seconds = 10);
 
   void Undo();
   void Redo();
@@ -95,19 +100,20 @@ class SolverWindow : public QMainWindow {
   int hintMove_ = 0;
   Waiting waiting_ = Waiting::Nothing;
   quint64 request_ = 0;
-  bool unsavedTableSaid_ = false;
+  bool building_ = false;  // the Full table is being built (not loaded)
   QTimer playTimer_;
 
   DrumView* drum_ = nullptr;
   QLabel* reason_ = nullptr;
   QLabel* length_ = nullptr;
+  QLabel* next_ = nullptr;  // the move to make now, in words
   QListWidget* steps_ = nullptr;
   QButtonGroup* palette_ = nullptr;
   QPushButton* solveButton_ = nullptr;
   QLabel* tableNote_ = nullptr;  // the cache that cannot keep the table, said once
   QProgressBar* buildBar_ = nullptr;
   QToolButton* cancelBuild_ = nullptr;
-  std::array<QAction*, 5> moveActions_{};
+  SolverActions actions_;
 };
 
 }  // namespace tq::solver_window

@@ -23,7 +23,7 @@ class SetupWindow : public ::testing::Test, public test::WindowFixture {
   SetupWindow() : WindowFixture("/nonexistent/trommelquirl/table", optimal::TableKind::Small) {}
   bool SolveAllowed() {
     auto* button = Window().findChild<QPushButton*>();
-    return Window().Action("solve")->isEnabled() && button != nullptr && button->isEnabled();
+    return Window().Actions().Solve->isEnabled() && button != nullptr && button->isEnabled();
   }
 };
 
@@ -44,7 +44,7 @@ TEST_F(SetupWindow, SaysWhyAPositionCannotBeSolvedAndAllowsNoSolve) {
     EXPECT_TRUE(window.Reason()->isVisibleTo(&window)) << item.Layout;
     EXPECT_EQ(window.Reason()->text().toStdString(), item.Reason) << item.Layout;
     EXPECT_FALSE(SolveAllowed()) << item.Layout;
-    EXPECT_FALSE(window.Action("upperLeft")->isEnabled());
+    EXPECT_FALSE(window.Actions().Move(MoveUpperLeft)->isEnabled());
     // Neither a move from the keypad nor the solve key changes anything.
     Keypad(Qt::Key_4);
     Key(Qt::Key_Return, Qt::ControlModifier);
@@ -143,16 +143,16 @@ TEST_F(SetupWindow, UndoAndRedoRestoreEveryKindOfChange) {
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window.Layout(), seen[k - 1]) << "undo to change " << k - 1;
   }
-  EXPECT_FALSE(window.Action("undo")->isEnabled());
+  EXPECT_FALSE(window.Actions().Undo->isEnabled());
   for (size_t k = 1; k < seen.size(); ++k) {
     Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(window.Layout(), seen[k]) << "redo to change " << k;
   }
-  EXPECT_FALSE(window.Action("redo")->isEnabled());
+  EXPECT_FALSE(window.Actions().Redo->isEnabled());
   // A new change after undoing forgets what could be redone.
   Key(Qt::Key_Z, Qt::ControlModifier);
   Keypad(Qt::Key_4);
-  EXPECT_FALSE(window.Action("redo")->isEnabled());
+  EXPECT_FALSE(window.Actions().Redo->isEnabled());
 }
 
 }  // namespace

@@ -146,7 +146,7 @@ TEST_F(SolvingWindow, AddsTheSolutionToTheGamesFileBesideWhatItHolds) {
 
   SolverWindow& window = Open(tq::test::TwoLeftLayout);
   SolveHere();
-  window.Action("addToGame")->trigger();
+  window.Actions().AddToGame->trigger();
   const std::string expected = earlier + tq::test::TwoLeftLayout + window.Path().Moves() + "\r\n";
   EXPECT_EQ(tq::test::ReadWholeFile(home / "trommelquirl/Loesungen.txt"), expected);
   // The game, reading its file, answers the position at once.

@@ -31,7 +31,7 @@ class WindowFixture {
 
   SolverWindow& Open(const std::string& layout) {
     window_ = std::make_unique<SolverWindow>(*service_, layout);
-    window_->Action("animate")->setChecked(false);
+    window_->Actions().Animate->setChecked(false);
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
