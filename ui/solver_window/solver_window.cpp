@@ -36,6 +36,7 @@
 #include "ui/solver_window/keys_dialog.h"
 #include "ui/solver_window/layout_moves.h"
 #include "ui/solver_window/layout_text.h"
+#include "ui/solver_window/screen_fit.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/texts.h"
 
@@ -153,7 +154,11 @@ SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWi
 
   QSettings settings;
   // The first time, room for a drum of twice the game's size beside the solution.
-  if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(900, 620);
+  // Never more than the screen has: at a scale factor of 2 on a 1600x1000 screen that is about
+  // 800x470 of the 900x620 wanted.
+  if (!restoreGeometry(settings.value("window/geometry").toByteArray())) {
+    resize(FitOnScreen(QSize(900, 620), screen()->availableGeometry().size()));
+  }
   actions_.Animate->setChecked(settings.value("view/animate", true).toBool());
   actions_.Numbers->setChecked(settings.value("view/colourNumbers", false).toBool());
   drum_->SetAnimate(actions_.Animate->isChecked());

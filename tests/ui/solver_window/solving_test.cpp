@@ -4,6 +4,7 @@
 // solutions file gets the solution.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 #include <cstdlib>
 
@@ -103,6 +104,26 @@ TEST_F(SolvingWindow, FollowingShowsThePositionOfEveryStep) {
   Key(Qt::Key_Space);
   EXPECT_EQ(window.Step(), length - 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.Step() == length; }, 30'000));
+}
+
+TEST_F(SolvingWindow, SaysTheMoveToMakeNowAndUpAndDownInTheListStepThrough) {
+  SolverWindow& window = Open(tq::test::TwoLeftLayout);
+  SolveHere();
+  ASSERT_EQ(window.Path().Length(), 2);
+  EXPECT_EQ(window.NextMoveText()->text(), QStringLiteral("Next: Turn upper half right — move 1 of 2"));
+  EXPECT_TRUE(window.Steps()->item(1)->font().bold());
+  EXPECT_FALSE(window.Steps()->item(2)->font().bold());
+  window.Steps()->setFocus();
+  Key(Qt::Key_Down);
+  EXPECT_EQ(window.Step(), 1);
+  EXPECT_EQ(window.Layout(), tq::test::OneLeftLayout);
+  EXPECT_TRUE(window.Steps()->item(2)->font().bold());
+  Key(Qt::Key_Down);
+  EXPECT_EQ(window.Layout(), StartLayout);
+  EXPECT_EQ(window.NextMoveText()->text(), QStringLiteral("The drum is solved."));
+  Key(Qt::Key_Up);
+  EXPECT_EQ(window.Step(), 1);
+  EXPECT_TRUE(Status().startsWith(QStringLiteral("Found a shortest solution in"))) << Status().toStdString();
 }
 
 TEST_F(SolvingWindow, AMoveOffThePathSolvesAgainFromThere) {
