@@ -101,6 +101,12 @@ QIcon MoveIcon(int code) {
   return QIcon(pixmap);
 }
 
+QIcon BlankIcon() {
+  QPixmap pixmap(64, 64);
+  pixmap.fill(Qt::transparent);
+  return QIcon(pixmap);
+}
+
 QString ChangeName(ChangeKind kind) {
   switch (kind) {
     case ChangeKind::Move: return SolverWindow::tr("Move");
@@ -325,6 +331,7 @@ QWidget* SolverWindow::BuildSidePanel() {
   // Tab reaches the list; Up and Down there step through the solution as Left and Right do.
   steps_->setFocusPolicy(Qt::TabFocus);
   steps_->setSelectionMode(QAbstractItemView::SingleSelection);
+  steps_->setIconSize(QSize(16, 16));
   connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0 && row != step_) StepTo(row);
   });
@@ -478,7 +485,8 @@ void SolverWindow::Refresh() {
     QFont font = item->font();
     font.setBold(marked);
     item->setFont(font);
-    item->setIcon(marked ? MoveIcon(nextMove) : QIcon());
+    // Every line keeps an icon's room, so that the marked one's words stand in line with the rest.
+    item->setIcon(marked ? MoveIcon(nextMove) : BlankIcon());
   }
   if (onPath && step_ < steps_->count()) {
     const QSignalBlocker quiet(steps_);
