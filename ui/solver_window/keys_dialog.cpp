@@ -1,6 +1,7 @@
 // The Keys dialog: a table of keys in a scroll area, sized to the screen.
 #include "ui/solver_window/keys_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -16,7 +17,7 @@ namespace tq::solver_window {
 QDialog* MakeKeysDialog(QWidget* parent, const std::vector<KeyRow>& rows) {
   auto* dialog = new QDialog(parent);
   dialog->setObjectName(QStringLiteral("keysDialog"));
-  dialog->setWindowTitle(QDialog::tr("Keys"));
+  dialog->setWindowTitle(QCoreApplication::translate("KeysDialog", "Keys"));
   QString html = QStringLiteral("<table cellspacing='4'>");
   for (const KeyRow& row : rows) {
     html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(row.Keys.toHtmlEscaped(), row.What.toHtmlEscaped());

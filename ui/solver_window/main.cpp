@@ -1,6 +1,5 @@
 // trommelquirl-solver [LAYOUT]: the solver's window, opened on LAYOUT or the start position.
 #include <QApplication>
-#include <QDateTime>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -9,14 +8,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/field.h"
-#include "model/random.h"
 #include "project_info.h"
 #include "store/data_directory.h"
 #include "ui/qt/no_display.h"
+#include "session/solving_session.h"
+#include "ui/solver_window/kept_session.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/solver_window.h"
@@ -27,7 +28,8 @@ namespace {
 constexpr const char* Usage =
     "Usage: trommelquirl-solver [LAYOUT]\n"
     "Opens the solver's window on LAYOUT (26 characters: a space or \"_\" for an empty slot,\n"
-    "0 to 5 for a ball's colour), or on the start position.\n"
+    "0 to 5 for a ball's colour), or where it was left the last time (kept in\n"
+    "$XDG_STATE_HOME/trommelquirl/solver-session.txt), or on the start position.\n"
     "  -h, --help     show this help\n"
     "  -V, --version  show the version\n";
 
@@ -83,11 +85,13 @@ int main(int argc, char** argv) {
   if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&qtTranslator);
   }
-  if (translator.load(QLocale(), QStringLiteral("trommelquirl-solver"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+  if (tq::solver_window::LoadWindowTranslation(translator, QLocale())) {
     QCoreApplication::installTranslator(&translator);
   }
 
-  std::string layout = tq::StartLayout;
+  // A layout on the command line opens on it; otherwise the window opens where it was left.
+  const std::string keptPath = tq::solver_window::KeptSessionPath();
+  std::optional<tq::session::SolvingSession> session;
   const QStringList arguments = QCoreApplication::arguments();
   if (arguments.size() > 2) {
     std::fputs(Usage, stderr);
@@ -99,17 +103,24 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "trommelquirl-solver: %s\n", tq::solver_window::RefusedPasteText(read.Fault).toLocal8Bit().constData());
       return 2;
     }
-    layout = read.Layout;
+    session.emplace(read.Layout);
+  } else {
+    std::string problem;
+    if (const std::optional<std::string> kept = tq::solver_window::ReadKeptSession(keptPath, problem)) {
+      session.emplace(tq::session::SolvingSession::FromSavedText(*kept));
+    } else {
+      if (!problem.empty()) std::fprintf(stderr, "trommelquirl-solver: cannot read %s: %s\n", keptPath.c_str(), problem.c_str());
+      session.emplace(tq::StartLayout);
+    }
   }
 
-  tq::SeedRandom(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
   // The Small table first: it answers in its quarter second while the Full one builds.
   std::vector<tq::optimal::TableSpec> tables;
   for (const tq::optimal::TableKind kind : {tq::optimal::TableKind::Small, tq::optimal::TableKind::Full}) {
     tables.push_back({kind, tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(kind)});
   }
   tq::solver_window::SolverService solver(std::move(tables));
-  tq::solver_window::SolverWindow window(solver, layout);
+  tq::solver_window::SolverWindow window(solver, std::move(*session), keptPath);
   window.show();
   // The table loads while the window paints; the first solve finds it there.
   solver.PrepareTable();

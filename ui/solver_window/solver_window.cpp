@@ -26,7 +26,6 @@
 #include <QVBoxLayout>
 
 #include "model/field.h"
-#include "model/layout_check.h"
 #include "model/moves.h"
 #include "project_info.h"
 #include "ui/render/ball_colours.h"
@@ -34,6 +33,7 @@
 #include "ui/solver_window/game_solutions.h"
 #include "ui/solver_window/keypad.h"
 #include "ui/solver_window/keys_dialog.h"
+#include "ui/solver_window/kept_session.h"
 #include "ui/solver_window/layout_moves.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/screen_fit.h"
@@ -44,8 +44,9 @@ namespace tq::solver_window {
 
 namespace {
 
-// A scramble as thorough as any person's: far more moves than the longest shortest solution.
-constexpr int ScrambleMoves = 2000;
+// Where the window left off is written this long after the last change: a burst of moves is
+// one write, and a quit soon after loses nothing, since closing writes too.
+constexpr int KeepMilliseconds = 1000;
 // Play shows one move this often: the 0.2 s move and a moment to see where it went.
 constexpr int PlayMilliseconds = 600;
 
@@ -107,37 +108,31 @@ QIcon BlankIcon() {
   return QIcon(pixmap);
 }
 
-QString ChangeName(ChangeKind kind) {
+QString ChangeName(session::ChangeKind kind) {
   switch (kind) {
-    case ChangeKind::Move: return SolverWindow::tr("Move");
-    case ChangeKind::Step: return SolverWindow::tr("Step");
-    case ChangeKind::Edit: return SolverWindow::tr("Edit");
-    case ChangeKind::Paste: return SolverWindow::tr("Paste");
-    case ChangeKind::Scramble: return SolverWindow::tr("Scramble");
-    case ChangeKind::Reset: return SolverWindow::tr("Reset");
+    case session::ChangeKind::Move: return SolverWindow::tr("Move");
+    case session::ChangeKind::Step: return SolverWindow::tr("Step");
+    case session::ChangeKind::Edit: return SolverWindow::tr("Edit");
+    case session::ChangeKind::Paste: return SolverWindow::tr("Paste");
+    case session::ChangeKind::Scramble: return SolverWindow::tr("Scramble");
+    case session::ChangeKind::Reset: return SolverWindow::tr("Reset");
   }
   return {};
-}
-
-// The move that leads from one layout to the other, or 0: so that undo, redo and steps back
-// show their move too.
-int MoveBetween(const std::string& from, const std::string& to) {
-  if (FindLayoutFault(from).What != LayoutFault::Kind::None) return 0;
-  for (int code = MoveUpperRight; code <= MoveSlide; ++code) {
-    if (LayoutAfterMove(from, code) == to) return code;
-  }
-  return 0;
 }
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWidget* parent)
-    : QMainWindow(parent), solver_(solver), history_(layout) {
+SolverWindow::SolverWindow(SolverService& solver, session::SolvingSession session, std::string keptPath, QWidget* parent)
+    : QMainWindow(parent),
+      solver_(solver),
+      session_(std::move(session)),
+      scrambles_(std::random_device{}()),
+      keptPath_(std::move(keptPath)) {
   setWindowTitle(tr("Trommelquirl Solver"));
   drum_ = new DrumView(this);
-  drum_->SetLayout(layout);
+  drum_->SetLayout(session_.Layout());
   BuildActions();
   BuildMenus();
   BuildToolBar();
@@ -156,7 +151,12 @@ SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWi
   connect(&solver_, &SolverService::TablePrepared, this, &SolverWindow::OnTablePrepared);
   connect(&solver_, &SolverService::BuildProgress, this, &SolverWindow::OnBuildProgress);
   playTimer_.setInterval(PlayMilliseconds);
-  connect(&playTimer_, &QTimer::timeout, this, &SolverWindow::Next);
+  connect(&playTimer_, &QTimer::timeout, this, &SolverWindow::PlayTick);
+  // Kept a moment after the last change, not on every key: each write is flushed to the disk.
+  keepTimer_.setSingleShot(true);
+  keepTimer_.setInterval(KeepMilliseconds);
+  connect(&keepTimer_, &QTimer::timeout, this, &SolverWindow::KeepSession);
+  keptText_ = keptPath_.empty() ? std::string() : session_.SavedText();
 
   QSettings settings;
   // The first time, room for a drum of twice the game's size beside the solution.
@@ -169,8 +169,12 @@ SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWi
   actions_.Numbers->setChecked(settings.value("view/colourNumbers", false).toBool());
   drum_->SetAnimate(actions_.Animate->isChecked());
   drum_->SetShowColourNumbers(actions_.Numbers->isChecked());
+  ShowPath();
   Refresh();
 }
+
+SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWidget* parent)
+    : SolverWindow(solver, session::SolvingSession(layout), {}, parent) {}
 
 SolverWindow::~SolverWindow() = default;
 
@@ -333,7 +337,7 @@ QWidget* SolverWindow::BuildSidePanel() {
   steps_->setSelectionMode(QAbstractItemView::SingleSelection);
   steps_->setIconSize(QSize(16, 16));
   connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0 && row != step_) StepTo(row);
+    if (row >= 0 && row != session_.Step()) StepTo(row);
   });
   column->addWidget(steps_, 1);
 
@@ -380,8 +384,8 @@ bool SolverWindow::event(QEvent* event) {
     const KeypadMove move = KeypadMoveOf(key->key(), key->modifiers());
     if (move != KeypadMove::None) {
       if (event->type() == QEvent::KeyPress) {
-        const bool valid = FindLayoutFault(Layout()).What == LayoutFault::Kind::None;
-        const int code = valid ? MoveCodeOf(move, LongColumnsUp(Layout())) : 0;
+        const bool valid = session_.Valid();
+        const int code = valid ? MoveCodeOf(move, session_.LongColumnsUp()) : 0;
         if (code != 0) {
           ApplyMove(code);
         } else if (valid) {
@@ -398,82 +402,91 @@ bool SolverWindow::event(QEvent* event) {
 
 void SolverWindow::closeEvent(QCloseEvent* event) {
   QSettings().setValue("window/geometry", saveGeometry());
+  KeepSession();
   event->accept();
 }
 
-void SolverWindow::Change(std::string layout, ChangeKind kind) {
-  const std::string before = history_.Layout();
-  if (!history_.Change(std::move(layout), kind)) return;
-  AfterChange(before, kind);
+void SolverWindow::KeepSession() {
+  keepTimer_.stop();
+  if (keptPath_.empty()) return;
+  const std::string text = session_.SavedText();
+  if (text == keptText_) return;
+  std::string problem;
+  if (WriteKeptSession(keptPath_, text, problem)) {
+    keptText_ = text;
+  } else {
+    Note(tr("Where you left off cannot be kept in %1: %2").arg(FromStd(keptPath_), FromStd(problem)));
+  }
 }
 
-void SolverWindow::AfterChange(const std::string& before, ChangeKind kind) {
-  const std::string& now = history_.Layout();
-  drum_->SetLayout(now, MoveBetween(before, now));
-  hintMove_ = 0;
-  if (kind != ChangeKind::Step) playTimer_.stop();
-  const bool valid = FindLayoutFault(now).What == LayoutFault::Kind::None;
-  const int step = path_.Empty() ? -1 : path_.StepOf(now, step_);
-  if (step >= 0) {
-    step_ = step;
-  } else {
-    const bool hadPath = !path_.Empty() || waiting_ == Waiting::Solution;
-    path_ = {};
-    step_ = -1;
-    ShowPath();
+void SolverWindow::AfterEvent() {
+  // The session's request goes to the solver; a wait the session gave up stops the solver too.
+  if (const std::optional<session::SolveRequest> request = session_.TakeSolveRequest()) {
+    sessionRequest_ = request->Number;
+    serviceRequest_ = solver_.Solve(request->Layout);
+    if (!solver_.TableReady()) {
+      waitingNote_ = building_ ? tr("Building the solver's table…") : tr("Preparing the solver's table…");
+      Note(waitingNote_, 0);
+    }
+  } else if (session_.WaitingFor() == session::Waiting::Nothing && serviceRequest_ != 0) {
     solver_.Forget();
-    waiting_ = Waiting::Nothing;
-    // Off the path by a move of the user's own (or by undo and redo): the way on from here is
-    // found at once. A new position set up by hand waits to be asked.
-    const bool ownMove = kind == ChangeKind::Move || kind == ChangeKind::Step;
-    if (hadPath && valid && ownMove) AskSolver(Waiting::Solution);
+    serviceRequest_ = 0;
   }
+  // A wait that ended without an answer (the position changed) leaves no stale word behind.
+  if (!IsWaiting() && !waitingNote_.isEmpty() && statusBar()->currentMessage() == waitingNote_) statusBar()->clearMessage();
+  if (session_.Playing() && !playTimer_.isActive()) playTimer_.start();
+  if (!session_.Playing()) playTimer_.stop();
+  if (drum_->Layout() != session_.Layout()) drum_->SetLayout(session_.Layout(), session_.LastMove());
+  if (!(shownPath_ == session_.Path())) ShowPath();
   Refresh();
+  if (!keptPath_.empty() && session_.SavedText() != keptText_) keepTimer_.start();
 }
 
 void SolverWindow::Refresh() {
-  const std::string& layout = history_.Layout();
-  const LayoutFault fault = FindLayoutFault(layout);
-  const bool valid = fault.What == LayoutFault::Kind::None;
-  reason_->setText(FaultText(fault));
+  const std::string& layout = session_.Layout();
+  const bool valid = session_.Valid();
+  reason_->setText(FaultsText(session_.Faults(), layout));
   reason_->setVisible(!valid);
   for (QAction* action : actions_.Moves) action->setEnabled(valid);
   actions_.Solve->setEnabled(valid);
   solveButton_->setEnabled(valid);
   actions_.Hint->setEnabled(valid);
-  const bool onPath = step_ >= 0;
-  actions_.Next->setEnabled(onPath && step_ < path_.Length());
-  actions_.Previous->setEnabled(onPath && step_ > 0);
-  actions_.First->setEnabled(onPath && step_ > 0);
-  actions_.Last->setEnabled(onPath && step_ < path_.Length());
-  actions_.Play->setEnabled(onPath && path_.Length() > 0);
-  actions_.Play->setText(playTimer_.isActive() ? tr("&Pause") : tr("&Play"));
+  const session::SolutionPath& path = session_.Path();
+  const int step = session_.Step();
+  const bool onPath = step >= 0;
+  actions_.Next->setEnabled(onPath && step < path.Length());
+  actions_.Previous->setEnabled(onPath && step > 0);
+  actions_.First->setEnabled(onPath && step > 0);
+  actions_.Last->setEnabled(onPath && step < path.Length());
+  actions_.Play->setEnabled(onPath && path.Length() > 0);
+  actions_.Play->setText(session_.Playing() ? tr("&Pause") : tr("&Play"));
   ShowKeysInToolTip(actions_.Play);
-  actions_.CopySolution->setEnabled(!path_.Empty());
-  actions_.AddToGame->setEnabled(!path_.Empty() && path_.Length() > 0);
+  actions_.CopySolution->setEnabled(!path.Empty());
+  actions_.AddToGame->setEnabled(!path.Empty() && path.Length() > 0);
   QAction* undo = actions_.Undo;
-  undo->setEnabled(history_.CanUndo());
-  undo->setText(history_.CanUndo() ? tr("&Undo %1").arg(ChangeName(history_.UndoKind())) : tr("&Undo"));
+  undo->setEnabled(session_.CanUndo());
+  undo->setText(session_.UndoKind() ? tr("&Undo %1").arg(ChangeName(*session_.UndoKind())) : tr("&Undo"));
   QAction* redo = actions_.Redo;
-  redo->setEnabled(history_.CanRedo());
-  redo->setText(history_.CanRedo() ? tr("&Redo %1").arg(ChangeName(history_.RedoKind())) : tr("&Redo"));
+  redo->setEnabled(session_.CanRedo());
+  redo->setText(session_.RedoKind() ? tr("&Redo %1").arg(ChangeName(*session_.RedoKind())) : tr("&Redo"));
   ShowKeysInToolTip(undo);
   ShowKeysInToolTip(redo);
 
-  if (waiting_ == Waiting::Solution) {
+  if (session_.WaitingFor() == session::Waiting::Solution) {
     length_->setText(tr("Solving…"));
-  } else if (!path_.Empty()) {
-    length_->setText(SolutionLengthText(path_.Length()));
+  } else if (!path.Empty()) {
+    length_->setText(SolutionLengthText(path.Length()));
   } else {
-    length_->setText(valid ? tr("Press Solve (Ctrl+Return) for a shortest solution.") : QString());
+    length_->setText(valid ? tr("Press Solve (%1) for a shortest solution.").arg(ActionKeys(actions_.Solve).section(QLatin1Char(','), 0, 0))
+                           : QString());
   }
-  const int nextMove = onPath ? path_.MoveAfter(step_) : hintMove_;
+  const int nextMove = session_.NextMove();
   if (onPath && nextMove != 0) {
-    next_->setText(tr("Next: %1 — move %2 of %3").arg(MoveText(nextMove, LongColumnsUp(layout))).arg(step_ + 1).arg(path_.Length()));
-  } else if (onPath && path_.Length() > 0) {
+    next_->setText(tr("Next: %1 — move %2 of %3").arg(MoveText(nextMove, session_.LongColumnsUp())).arg(step + 1).arg(path.Length()));
+  } else if (onPath && session_.AtEnd() && path.Length() > 0) {
     next_->setText(tr("The drum is solved."));
-  } else if (hintMove_ != 0) {
-    next_->setText(tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(layout))));
+  } else if (session_.HintMove() != 0) {
+    next_->setText(tr("Hint: %1").arg(MoveText(session_.HintMove(), session_.LongColumnsUp())));
   } else {
     next_->clear();
   }
@@ -481,61 +494,58 @@ void SolverWindow::Refresh() {
   // The list marks the move to make now as the drum does: its arrow, in bold.
   for (int row = 0; row < steps_->count(); ++row) {
     QListWidgetItem* item = steps_->item(row);
-    const bool marked = onPath && row == step_ + 1;
+    const bool marked = onPath && row == step + 1;
     QFont font = item->font();
     font.setBold(marked);
     item->setFont(font);
     // Every line keeps an icon's room, so that the marked one's words stand in line with the rest.
     item->setIcon(marked ? MoveIcon(nextMove) : BlankIcon());
   }
-  if (onPath && step_ < steps_->count()) {
-    const QSignalBlocker quiet(steps_);
-    steps_->setCurrentRow(step_);
-    steps_->scrollToItem(steps_->item(std::min(step_ + 1, steps_->count() - 1)));
+  const QSignalBlocker quiet(steps_);
+  if (onPath && step < steps_->count()) {
+    steps_->setCurrentRow(step);
+    steps_->scrollToItem(steps_->item(std::min(step + 1, steps_->count() - 1)));
+  } else {
+    steps_->setCurrentRow(-1);
   }
   drum_->SetMarkedMove(nextMove);
 }
 
 void SolverWindow::ShowPath() {
+  const QSignalBlocker quiet(steps_);
+  shownPath_ = session_.Path();
   steps_->clear();
-  if (path_.Empty()) return;
+  if (shownPath_.Empty()) return;
   steps_->addItem(tr("Start"));
-  for (int step = 0; step < path_.Length(); ++step) {
-    const QString move = MoveText(path_.MoveAfter(step), LongColumnsUp(path_.PositionAt(step)));
+  for (int step = 0; step < shownPath_.Length(); ++step) {
+    const QString move = MoveText(shownPath_.MoveAfter(step), LongColumnsUp(shownPath_.PositionAt(step)));
     steps_->addItem(tr("%1. %2").arg(step + 1).arg(move));
   }
 }
 
-void SolverWindow::AskSolver(Waiting what) {
-  waiting_ = what;
-  request_ = solver_.Solve(history_.Layout());
-  if (!solver_.TableReady()) Note(building_ ? tr("Building the solver's table…") : tr("Preparing the solver's table…"), 0);
-}
-
 void SolverWindow::OnSolved(const optimal::SolveReport& report) {
-  if (report.Request != request_ || waiting_ == Waiting::Nothing || report.Layout != history_.Layout()) return;
-  const Waiting what = waiting_;
-  waiting_ = Waiting::Nothing;
+  if (report.Request != serviceRequest_) return;
+  serviceRequest_ = 0;
+  const session::Waiting what = session_.WaitingFor();
   if (report.Outcome != optimal::SolveOutcome::Solved) {
+    session_.AnswerFailed(sessionRequest_);
     // Without a table the table's own report has said why; that stays.
     if (report.Outcome != optimal::SolveOutcome::NoTable) Note(tr("No solution: the solver could not run."));
-    Refresh();
+    AfterEvent();
     return;
   }
-  const std::string& moves = report.Solution;
-  const bool weak = report.Table == optimal::TableKind::Small && !solver_.StrongestReady();
-  if (what == Waiting::Hint) {
-    hintMove_ = moves.empty() ? 0 : moves.front() - '0';
-    Note(moves.empty() ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
-  } else {
-    path_ = SolutionPath(history_.Layout(), moves);
-    step_ = 0;
-    ShowPath();
-    const int ms = qRound(report.Seconds * 1000);
-    Note(weak ? tr("Found a shortest solution in %1 ms, with the small table while the full one is built.").arg(ms)
-              : tr("Found a shortest solution in %1 ms.").arg(ms));
+  if (session_.Answer(sessionRequest_, report.Solution) == session::AnswerUse::Taken) {
+    const bool weak = report.Table == optimal::TableKind::Small && !solver_.StrongestReady();
+    if (what == session::Waiting::Hint) {
+      const int hint = session_.HintMove();
+      Note(hint == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hint, session_.LongColumnsUp())));
+    } else {
+      const int ms = qRound(report.Seconds * 1000);
+      Note(weak ? tr("Found a shortest solution in %1 ms, with the small table while the full one is built.").arg(ms)
+                : tr("Found a shortest solution in %1 ms.").arg(ms));
+    }
   }
-  Refresh();
+  AfterEvent();
 }
 
 void SolverWindow::OnTablePrepared(const optimal::TableReport& report) {
@@ -568,7 +578,7 @@ void SolverWindow::OnTablePrepared(const optimal::TableReport& report) {
 void SolverWindow::OnBuildProgress(const optimal::BuildReport& report) {
   if (!building_ && report.Kind == optimal::TableKind::Full) {
     building_ = true;
-    if (waiting_ != Waiting::Nothing || statusBar()->currentMessage().isEmpty()) {
+    if (IsWaiting() || statusBar()->currentMessage().isEmpty()) {
       Note(tr("Building the solver's table (once; about 5 seconds)…"), 0);
     }
   }
@@ -578,123 +588,115 @@ void SolverWindow::OnBuildProgress(const optimal::BuildReport& report) {
 }
 
 void SolverWindow::ApplyMove(int code) {
-  if (FindLayoutFault(history_.Layout()).What != LayoutFault::Kind::None) return;
-  Change(LayoutAfterMove(history_.Layout(), code), ChangeKind::Move);
+  if (session_.Move(code)) AfterEvent();
 }
 
 void SolverWindow::EditSlot(int slot, int value) {
   if (slot < 0 || slot >= SlotCount || value < 0 || value > 6) return;
-  std::string layout = history_.Layout();
-  layout[static_cast<size_t>(slot)] = value == 0 ? ' ' : static_cast<char>('0' + value - 1);
-  Change(std::move(layout), ChangeKind::Edit);
+  // A click while a solution is followed is most likely a stray one: it is taken, and said, and
+  // Undo brings the solution back with the ball.
+  const bool following = session_.OnPath();
+  if (!session_.Edit(slot, value - 1)) return;
+  if (following) Note(tr("Edited the position; the solution is set aside. Undo brings it back."));
+  AfterEvent();
 }
 
 void SolverWindow::PasteLayout(const QString& text) {
-  const LayoutText read = ReadLayoutText(text.toStdString());
-  if (read.Refused()) {
-    Note(tr("Not pasted. %1").arg(RefusedPasteText(read.Fault)));
-    return;
+  switch (session_.Paste(text.toStdString())) {
+    case session::PasteResult::Refused: {
+      // Said in characters, as a person counts them.
+      Note(tr("Not pasted. %1").arg(RefusedPasteText(ReadLayoutText(text.toStdString()).Fault)));
+      return;
+    }
+    case session::PasteResult::Same: Note(tr("Pasted: the drum shows this position already.")); return;
+    case session::PasteResult::Pasted: Note(tr("Pasted a new position.")); break;
   }
-  if (read.Layout == history_.Layout()) {
-    Note(tr("Pasted: the drum shows this position already."));
-    return;
-  }
-  Change(read.Layout, ChangeKind::Paste);
-  Note(tr("Pasted a new position."));
+  AfterEvent();
 }
 
 void SolverWindow::PasteFromClipboard() { PasteLayout(QGuiApplication::clipboard()->text()); }
 
 void SolverWindow::CopyLayout() {
-  QGuiApplication::clipboard()->setText(FromStd(CopiedLayout(history_.Layout())));
+  QGuiApplication::clipboard()->setText(FromStd(CopiedLayout(session_.Layout())));
   Note(tr("Copied the layout."));
 }
 
 void SolverWindow::CopySolution() {
-  if (path_.Empty()) return;
-  QGuiApplication::clipboard()->setText(FromStd(path_.Moves()));
-  Note(tr("Copied the solution's %n moves as digits.", nullptr, path_.Length()));
+  if (session_.Path().Empty()) return;
+  QGuiApplication::clipboard()->setText(FromStd(session_.Path().Moves()));
+  Note(tr("Copied the solution's %n moves as digits.", nullptr, session_.Path().Length()));
 }
 
 void SolverWindow::Solve() {
-  if (FindLayoutFault(history_.Layout()).What != LayoutFault::Kind::None) return;
-  if (!path_.Empty() && step_ == 0) return;
-  AskSolver(Waiting::Solution);
-  Refresh();
+  session_.RequestSolution();
+  AfterEvent();
 }
 
 void SolverWindow::Hint() {
-  if (FindLayoutFault(history_.Layout()).What != LayoutFault::Kind::None) return;
-  if (step_ >= 0) {
+  const bool onPath = session_.OnPath();
+  session_.RequestHint();
+  if (onPath) {
     // On the path the rest of a shortest solution is a shortest solution from here.
-    hintMove_ = path_.MoveAfter(step_);
-    Note(hintMove_ == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
-    Refresh();
-    return;
+    const int hint = session_.NextMove();
+    Note(hint == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hint, session_.LongColumnsUp())));
   }
-  AskSolver(Waiting::Hint);
+  AfterEvent();
 }
 
 void SolverWindow::StepTo(int step) {
-  if (step_ < 0 || step < 0 || step > path_.Length()) return;
-  Change(path_.PositionAt(step), ChangeKind::Step);
+  if (session_.StepTo(step)) AfterEvent();
 }
 
 void SolverWindow::Next() {
-  if (step_ < 0 || step_ >= path_.Length()) {
-    playTimer_.stop();
-    Refresh();
-    return;
-  }
-  StepTo(step_ + 1);
-  if (step_ >= path_.Length() && playTimer_.isActive()) {
-    playTimer_.stop();
-    Refresh();
-  }
+  if (session_.Next()) AfterEvent();
 }
 
 void SolverWindow::Previous() {
-  if (step_ > 0) StepTo(step_ - 1);
+  if (session_.Previous()) AfterEvent();
 }
 
-void SolverWindow::First() { StepTo(0); }
+void SolverWindow::First() {
+  if (session_.First()) AfterEvent();
+}
 
 void SolverWindow::Last() {
-  if (step_ >= 0) StepTo(path_.Length());
+  if (session_.Last()) AfterEvent();
 }
 
 void SolverWindow::PlayOrPause() {
-  if (playTimer_.isActive()) {
-    playTimer_.stop();
-  } else if (step_ >= 0 && path_.Length() > 0) {
-    if (step_ == path_.Length()) StepTo(0);
-    playTimer_.start();
+  if (session_.Playing()) {
+    session_.Pause();
+  } else {
+    session_.Play();
   }
-  Refresh();
+  AfterEvent();
+}
+
+void SolverWindow::PlayTick() {
+  session_.PlayTick();
+  AfterEvent();
 }
 
 void SolverWindow::Undo() {
-  const std::string before = history_.Layout();
-  if (const std::optional<ChangeKind> kind = history_.Undo()) AfterChange(before, *kind);
+  if (session_.Undo()) AfterEvent();
 }
 
 void SolverWindow::Redo() {
-  const std::string before = history_.Layout();
-  if (const std::optional<ChangeKind> kind = history_.Redo()) AfterChange(before, *kind);
+  if (session_.Redo()) AfterEvent();
 }
 
 void SolverWindow::Scramble() {
-  std::string layout = history_.Layout();
-  // Scrambling needs a drum that moves; a position being set up starts from the solved one.
-  if (FindLayoutFault(layout).What != LayoutFault::Kind::None) layout = StartLayout;
-  Change(ScrambledLayout(layout, ScrambleMoves), ChangeKind::Scramble);
+  if (session_.Scramble(scrambles_())) AfterEvent();
 }
 
-void SolverWindow::Reset() { Change(StartLayout, ChangeKind::Reset); }
+void SolverWindow::Reset() {
+  if (session_.Reset()) AfterEvent();
+}
 
 void SolverWindow::AddToGame() {
-  if (path_.Empty() || path_.Length() == 0) return;
-  const GameSolutionsAdd added = AddToGameSolutions(path_.Start(), path_.Moves());
+  const session::SolutionPath& path = session_.Path();
+  if (path.Empty() || path.Length() == 0) return;
+  const GameSolutionsAdd added = AddToGameSolutions(path.Start(), path.Moves());
   if (added.Saved) {
     Note(tr("Added to the game's solutions in %1: the game now answers this position at once.").arg(FromStd(added.File)));
   } else {

@@ -4,11 +4,11 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <random>
 #include <string>
 
 #include "solver/optimal/background_solver.h"
-#include "ui/solver_window/position_history.h"
-#include "ui/solver_window/solution_path.h"
+#include "session/solving_session.h"
 #include "ui/solver_window/window_actions.h"
 
 class QAction;
@@ -28,16 +28,20 @@ class SolverWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Opens on `layout`, which may be one that cannot be solved (it then says why).
+  // Opens on `session` (a position, or where the last run left off). `keptPath`, when not
+  // empty, is where the session's text is kept while it changes and when the window closes.
+  SolverWindow(SolverService& solver, session::SolvingSession session, std::string keptPath = {}, QWidget* parent = nullptr);
+  // Opens on `layout`, which may be one that cannot be solved (it then says why); keeps nothing.
   SolverWindow(SolverService& solver, const std::string& layout, QWidget* parent = nullptr);
   ~SolverWindow() override;
 
   // What the window holds, for tests and tools.
-  const std::string& Layout() const { return history_.Layout(); }
-  const SolutionPath& Path() const { return path_; }
-  int Step() const { return step_; }
-  int HintMove() const { return hintMove_; }
-  bool IsWaiting() const { return waiting_ != Waiting::Nothing; }
+  const session::SolvingSession& Session() const { return session_; }
+  const std::string& Layout() const { return session_.Layout(); }
+  const session::SolutionPath& Path() const { return session_.Path(); }
+  int Step() const { return session_.Step(); }
+  int HintMove() const { return session_.HintMove(); }
+  bool IsWaiting() const { return session_.WaitingFor() != session::Waiting::Nothing; }
   DrumView* Drum() const { return drum_; }
   QLabel* Reason() const { return reason_; }
   QListWidget* Steps() const { return steps_; }
@@ -51,25 +55,24 @@ class SolverWindow : public QMainWindow {
   void Solve();
   void Hint();
   void StepTo(int step);
+  // Writes the session's text now when it changed since it was last kept.
+  void KeepSession();
 
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Waiting { Nothing, Solution, Hint };
-
   void BuildActions();
   void BuildMenus();
   void BuildToolBar();
   QWidget* BuildSidePanel();
   void BuildStatusBar();
   QAction* AddAction(const QString& text, const QKeySequence& key, const QString& what, void (SolverWindow::*slot)());
-  void Change(std::string layout, ChangeKind kind);
-  void AfterChange(const std::string& before, ChangeKind kind);
+  // After every event the session took: its request to the solver, play, the picture.
+  void AfterEvent();
   void Refresh();
   void ShowPath();
-  void AskSolver(Waiting what);
   void OnSolved(const optimal::SolveReport& report);
   void OnTablePrepared(const optimal::TableReport& report);
   void OnBuildProgress(const optimal::BuildReport& report);
@@ -89,19 +92,23 @@ class SolverWindow : public QMainWindow {
   void First();
   void Last();
   void PlayOrPause();
+  void PlayTick();
   void AddToGame();
   void ShowKeys();
   void ShowAbout();
 
   SolverService& solver_;
-  PositionHistory history_;
-  SolutionPath path_;
-  int step_ = -1;  // the step of path_ the drum shows, or -1 off the path
-  int hintMove_ = 0;
-  Waiting waiting_ = Waiting::Nothing;
-  quint64 request_ = 0;
-  bool building_ = false;  // the Full table is being built (not loaded)
+  session::SolvingSession session_;
+  session::SolutionPath shownPath_;  // the path the list shows
+  uint64_t sessionRequest_ = 0;      // the session's number of the request the solver works on
+  uint64_t serviceRequest_ = 0;      // the solver's number of the same request; 0 for none
+  bool building_ = false;            // the Full table is being built (not loaded)
+  std::mt19937_64 scrambles_;        // seeds for Scramble
+  std::string keptPath_;
+  std::string keptText_;  // what was last written there
+  QString waitingNote_;   // the status bar's word while the first table is prepared
   QTimer playTimer_;
+  QTimer keepTimer_;
 
   DrumView* drum_ = nullptr;
   QLabel* reason_ = nullptr;

@@ -19,8 +19,6 @@ constexpr const char* KeypadProperty = "keypadKeys";
 
 QString NativeKey(QKeyCombination key) { return QKeySequence(key).toString(QKeySequence::NativeText); }
 
-QString Tr(const char* text) { return QCoreApplication::translate("SolverActions", text); }
-
 }  // namespace
 
 std::vector<QAction*> SolverActions::All() const {
@@ -61,7 +59,7 @@ void ShowKeysInToolTip(QAction* action) {
   QString words = action->text().section(QLatin1Char('\t'), 0, 0);
   words.remove(QRegularExpression(QStringLiteral("&(?!&)")));
   const QString keys = ActionKeys(action);
-  action->setToolTip(keys.isEmpty() ? words : Tr("%1 (%2)").arg(words, keys));
+  action->setToolTip(keys.isEmpty() ? words : QCoreApplication::translate("SolverActions", "%1 (%2)").arg(words, keys));
 }
 
 std::vector<KeyRow> KeyRows(const SolverActions& actions) {
@@ -72,15 +70,15 @@ std::vector<KeyRow> KeyRows(const SolverActions& actions) {
   }
   const QString ctrlArrows = NativeKey(Qt::CTRL | Qt::Key_Left).section(QLatin1Char('+'), 0, -2);
   rows.push_back({NativeKey(Qt::Key_Up) + QStringLiteral(", ") + NativeKey(Qt::Key_Down),
-                  Tr("In the solution's list: the step before, after")});
-  rows.push_back({Tr("Click"), Tr("Give a slot the colour chosen in the palette")});
-  rows.push_back({Tr("Right-click"), Tr("Empty a slot")});
-  rows.push_back({Tr("Click a line of the solution"), Tr("Jump to that step")});
-  rows.push_back({Tr("%1+arrow keys").arg(ctrlArrows), Tr("Move the slot cursor")});
-  rows.push_back({Tr("0 to 5"), Tr("Give the cursor's slot that colour and go to the next slot")});
-  rows.push_back({Tr(". or %1").arg(NativeKey(Qt::Key_Delete)),
-                  Tr("Empty the cursor's slot; %1 empties the slot before it").arg(NativeKey(Qt::Key_Backspace))});
-  rows.push_back({NativeKey(Qt::Key_Tab), Tr("Go to the palette, the solution's list and the Solve button")});
+                  QCoreApplication::translate("SolverActions", "In the solution's list: the step before, after")});
+  rows.push_back({QCoreApplication::translate("SolverActions", "Click"), QCoreApplication::translate("SolverActions", "Give a slot the colour chosen in the palette")});
+  rows.push_back({QCoreApplication::translate("SolverActions", "Right-click"), QCoreApplication::translate("SolverActions", "Empty a slot")});
+  rows.push_back({QCoreApplication::translate("SolverActions", "Click a line of the solution"), QCoreApplication::translate("SolverActions", "Jump to that step")});
+  rows.push_back({QCoreApplication::translate("SolverActions", "%1+arrow keys").arg(ctrlArrows), QCoreApplication::translate("SolverActions", "Move the slot cursor")});
+  rows.push_back({QCoreApplication::translate("SolverActions", "0 to 5"), QCoreApplication::translate("SolverActions", "Give the cursor's slot that colour and go to the next slot")});
+  rows.push_back({QCoreApplication::translate("SolverActions", ". or %1").arg(NativeKey(Qt::Key_Delete)),
+                  QCoreApplication::translate("SolverActions", "Empty the cursor's slot; %1 empties the slot before it").arg(NativeKey(Qt::Key_Backspace))});
+  rows.push_back({NativeKey(Qt::Key_Tab), QCoreApplication::translate("SolverActions", "Go to the palette, the solution's list and the Solve button")});
   return rows;
 }
 

@@ -12,7 +12,6 @@
 #include "tests/support/positions.h"
 #include "tests/ui/solver_window/window_fixture.h"
 #include "ui/solver_window/drum_view.h"
-#include "ui/solver_window/layout_moves.h"
 
 namespace tq::solver_window {
 namespace {
@@ -54,6 +53,20 @@ TEST_F(SetupWindow, SaysWhyAPositionCannotBeSolvedAndAllowsNoSolve) {
   SolverWindow& window = Open(StartLayout);
   EXPECT_FALSE(window.Reason()->isVisibleTo(&window));
   EXPECT_TRUE(SolveAllowed());
+}
+
+TEST_F(SetupWindow, NamesEveryWrongColourAndAnEmptySlotInAShortColumn) {
+  // Slot 6 yellow made orange, slot 16 green made red: four colours are wrong.
+  SolverWindow& window = Open("30000 211132222 544435555 ");
+  const QString reason = window.Reason()->text();
+  for (const char* sentence : {"Colour 1 (yellow) has 3 balls, it needs 4.", "Colour 2 (orange) has 5 balls, it needs 4.",
+                               "Colour 4 (green) has 3 balls, it needs 4.", "Colour 5 (red) has 5 balls, it needs 4."}) {
+    EXPECT_TRUE(reason.contains(QLatin1String(sentence))) << sentence << " in " << reason.toStdString();
+  }
+  // The top of column 1's empty slot moved into column 2, a short one.
+  Open("3000011 1132222 444435555 ");
+  EXPECT_TRUE(Window().Reason()->text().startsWith(QStringLiteral("Column 2 is a short one")))
+      << Window().Reason()->text().toStdString();
 }
 
 TEST_F(SetupWindow, ClicksAndTypedColoursSetSlotsAndTheReasonFollows) {
@@ -115,7 +128,7 @@ TEST_F(SetupWindow, KeypadMovesWithNumLockOnOrOffAndTheCursorKeysDoNot) {
   EXPECT_EQ(window.Layout(), StartLayout);
   EXPECT_FALSE(Status().isEmpty());
   Keypad(Qt::Key_Down);  // keypad 2 with Num Lock off
-  EXPECT_EQ(window.Layout(), LayoutAfterMove(StartLayout, MoveSlide));
+  EXPECT_EQ(window.Layout(), test::After(StartLayout, MoveSlide));
   Keypad(Qt::Key_5);
   Keypad(Qt::Key_1);
   Keypad(Qt::Key_3);

@@ -10,7 +10,6 @@
 
 #include "model/field.h"
 #include "model/moves.h"
-#include "model/random.h"
 #include "solver/notation.h"
 #include "store/solutions.h"
 #include "tests/solver/optimal/test_tables.h"
@@ -19,7 +18,7 @@
 #include "tests/support/whole_file.h"
 #include "tests/ui/solver_window/window_fixture.h"
 #include "ui/solver_window/drum_view.h"
-#include "ui/solver_window/layout_moves.h"
+#include "tests/solver/optimal/layout_moves.h"
 
 namespace tq::solver_window {
 namespace {
@@ -49,9 +48,8 @@ class SolvingWindow : public ::testing::Test, public test::WindowFixture {
 };
 
 TEST_F(SolvingWindow, SolutionsReplayToSolvedAndAreShortest) {
-  SeedRandom(18);
   for (const std::string& layout :
-       {std::string(tq::test::TwoLeftLayout), ScrambledLayout(StartLayout, 9), ScrambledLayout(StartLayout, 12)}) {
+       {std::string(tq::test::TwoLeftLayout), optimal::test::RandomPosition(18, 9), optimal::test::RandomPosition(18, 12)}) {
     SolverWindow& window = Open(layout);
     SolveHere();
     EXPECT_EQ(window.Path().Start(), layout);
@@ -66,8 +64,7 @@ TEST_F(SolvingWindow, SolutionsReplayToSolvedAndAreShortest) {
 }
 
 TEST_F(SolvingWindow, FollowingShowsThePositionOfEveryStep) {
-  SeedRandom(7);
-  const std::string start = ScrambledLayout(StartLayout, 10);
+  const std::string start = optimal::test::RandomPosition(7, 10);
   SolverWindow& window = Open(start);
   SolveHere();
   const std::string moves = window.Path().Moves();
@@ -127,8 +124,7 @@ TEST_F(SolvingWindow, SaysTheMoveToMakeNowAndUpAndDownInTheListStepThrough) {
 }
 
 TEST_F(SolvingWindow, AMoveOffThePathSolvesAgainFromThere) {
-  SeedRandom(3);
-  SolverWindow& window = Open(ScrambledLayout(StartLayout, 8));
+  SolverWindow& window = Open(optimal::test::RandomPosition(3, 8));
   SolveHere();
   const int first = window.Path().MoveAfter(0);
   // Of the turns, one that is not the solution's first move.
@@ -143,9 +139,8 @@ TEST_F(SolvingWindow, AMoveOffThePathSolvesAgainFromThere) {
 }
 
 TEST_F(SolvingWindow, TheHintIsTheFirstMoveOfAShortestSolution) {
-  SeedRandom(11);
   for (int scramble : {5, 9}) {
-    const std::string layout = ScrambledLayout(StartLayout, scramble);
+    const std::string layout = optimal::test::RandomPosition(11, scramble);
     SolverWindow& window = Open(layout);
     Key(Qt::Key_H);
     ASSERT_TRUE(AwaitAnswer());
@@ -154,7 +149,7 @@ TEST_F(SolvingWindow, TheHintIsTheFirstMoveOfAShortestSolution) {
     EXPECT_EQ(window.Drum()->MarkedMove(), hint);
     // The hint alone: no solution is shown.
     EXPECT_TRUE(window.Path().Empty());
-    EXPECT_EQ(ShortestLength(LayoutAfterMove(layout, hint)), ShortestLength(layout) - 1);
+    EXPECT_EQ(ShortestLength(test::After(layout, hint)), ShortestLength(layout) - 1);
   }
 }
 
