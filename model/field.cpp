@@ -16,10 +16,10 @@ const std::array<SlotPlace, SlotCount> SlotTable = {{
 
 const std::string StartLayout = "30000 111132222 444435555 ";
 
-std::string FieldToLayout() {
+std::string LayoutOfField(const FieldSlots& field) {
   std::string layout;
   layout.reserve(SlotCount);
-  for (int8_t value : Field) {
+  for (int8_t value : field) {
     if (value == EmptySlot) {
       layout += ' ';
     } else {
@@ -29,6 +29,8 @@ std::string FieldToLayout() {
   return layout;
 }
 
+std::string FieldToLayout() { return LayoutOfField(Field); }
+
 namespace {
 int8_t SlotValueOf(char c) {
   if (c == ' ') return EmptySlot;
@@ -37,16 +39,24 @@ int8_t SlotValueOf(char c) {
 }
 }  // namespace
 
-int32_t LayoutToField(std::string_view layout) {
-  for (int slot = 0; slot < SlotCount; ++slot) {
-    Field[slot] = slot < static_cast<int>(layout.size()) ? SlotValueOf(layout[slot]) : 1;
+FieldSlots FieldOfLayout(std::string_view layout) {
+  FieldSlots field{};
+  for (size_t slot = 0; slot < field.size(); ++slot) {
+    field[slot] = slot < layout.size() ? SlotValueOf(layout[slot]) : 1;
   }
+  return field;
+}
+
+int32_t LayoutToField(std::string_view layout) {
+  Field = FieldOfLayout(layout);
   return 0;
 }
 
-int32_t ReadSlideState() {
-  return Field[5] != EmptySlot && Field[15] != EmptySlot && Field[25] != EmptySlot ? 1 : 0;
+int32_t SlideStateOf(const FieldSlots& field) {
+  return field[5] != EmptySlot && field[15] != EmptySlot && field[25] != EmptySlot ? 1 : 0;
 }
+
+int32_t ReadSlideState() { return SlideStateOf(Field); }
 
 void PlaceLayout(std::string_view layout) {
   LayoutToField(layout);

@@ -41,4 +41,13 @@ int32_t ReadSlideState();
 // Sets the Field from a layout and SlideState from the Field.
 void PlaceLayout(std::string_view layout);
 
+// The same on a field of the caller's own, touching no process-wide state: these are the
+// definitions the procedures above apply to the one Field.
+// The slots of a layout, read as LayoutToField reads it.
+FieldSlots FieldOfLayout(std::string_view layout);
+// The layout text of a field, written as FieldToLayout writes it.
+std::string LayoutOfField(const FieldSlots& field);
+// 1 when row 5 of every long column holds a ball, otherwise 0.
+int32_t SlideStateOf(const FieldSlots& field);
+
 }  // namespace tq

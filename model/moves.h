@@ -1,7 +1,9 @@
-// The two kinds of move on the current Field, the solved test, and the move codes.
+// The two kinds of move, the solved test and the move codes, on the current Field or any other.
 #pragma once
 
 #include <cstdint>
+
+#include "model/field.h"
 
 namespace tq {
 
@@ -26,5 +28,12 @@ int32_t IsSolved();
 // Applies move code 1 to 5 to the Field, keeping `slideState` in step; any other
 // code is no move. Returns 1 when a move was applied.
 int32_t ApplyMoveCode(int32_t code, int32_t& slideState);
+
+// The same rules on a field of the caller's own, touching no process-wide state; the procedures
+// above apply these to the one Field. Arguments and results as above; CorrectColumns is IsSolved.
+int32_t RotateRing(FieldSlots& field, int32_t ring, int32_t direction);
+int32_t SlideColumns(FieldSlots& field, int32_t state);
+int32_t CorrectColumns(const FieldSlots& field);
+int32_t ApplyMoveCode(FieldSlots& field, int32_t code, int32_t& slideState);
 
 }  // namespace tq

@@ -19,7 +19,8 @@
 //
 // Undo and redo: every change of the position is one entry of the history, and an entry keeps
 // the whole state beside the position: the solution, the step and the hint. Undo after an edit
-// that dropped a solution brings the solution back at its step.
+// that dropped a solution brings the solution back at its step. An entry that had no solution
+// keeps the solution followed now where its position lies on it.
 //
 // Play: Play() starts it; the front end calls PlayTick() on its own timer (the window every
 // 600 ms). Any other change (a move, an edit, undo, redo, a step chosen by hand) pauses play.
@@ -52,7 +53,8 @@ class SolutionPath {
   const std::string& Moves() const { return moves_; }
   // The number of moves, 0 for a solved start, -1 for no solution.
   int Length() const { return static_cast<int>(positions_.size()) - 1; }
-  // The position after `step` moves, 0 to Length.
+  // The position after `step` moves, 0 to Length; outside that range the nearest end (an empty
+  // text without a solution).
   const std::string& PositionAt(int step) const;
   // The move code that leads from step to step + 1, or 0 outside the path or at its end.
   int MoveAfter(int step) const;
@@ -68,7 +70,8 @@ class SolutionPath {
   std::vector<std::string> positions_;
 };
 
-// One thing that keeps a layout from being solved, and the slots a front end marks for it.
+// One thing that keeps a layout from being solved, and the slots a front end marks for it (which
+// ones for each kind: FindLayoutFaults in model/layout_check.h).
 struct MarkedFault {
   LayoutFault Fault;
   std::vector<int> Slots;  // slot numbers 0 to 25 (5 * column + row); may be empty
@@ -140,7 +143,9 @@ class SolvingSession {
   // Asks for a shortest solution of the current position (nothing when !Valid(), or when the
   // drum shows the start of the solution already). Gives true when a request was made.
   bool RequestSolution();
-  // Marks the first move of a shortest solution: at once on the path; otherwise asks for one.
+  // Marks the first move of a shortest solution: at once on the path; otherwise asks for one
+  // (or, while a solution is awaited, lets its first move be the hint). False only when
+  // !Valid(); HintMove() is 0 when the drum is solved.
   bool RequestHint();
   // The request the front end must pass on now, taken once: after any call above, the front end
   // takes it and hands it to its solver.
@@ -184,10 +189,44 @@ class SolvingSession {
   static SolvingSession FromSavedText(std::string_view text);
 
  private:
-  struct State;      // layout, path, step, hint: what one history entry holds
-  struct Entry;
-  // Defined by the implementation; the members below are a sketch the implementer may change.
-  std::string layout_;
+  // Layout, path, step, hint: what one history entry holds. Path is empty or holds Layout at
+  // Step; Step is -1 exactly when Path is empty.
+  struct State {
+    std::string Layout;
+    SolutionPath Path;
+    int Step = -1;
+    int Hint = 0;
+  };
+  struct Entry {
+    State Other;  // the state on the other side of the change
+    ChangeKind Kind;
+  };
+
+  // Makes `layout` current as a change of `kind`; `step` is the path's step it shows, when known.
+  bool Change(std::string layout, ChangeKind kind, int step = -1, bool byPlay = false);
+  // Crosses the change on top of `from` and puts it on `to`.
+  bool Cross(std::vector<Entry>& from, std::vector<Entry>& to);
+  // What follows once the state holds a new position: play, faults, step or a new solve.
+  void Follow(const std::string& before, ChangeKind kind, bool hadPath, int step, bool byPlay);
+  void Ask(Waiting what);
+  void EndWait();
+
+  State state_;
+  std::vector<MarkedFault> faults_;
+  std::vector<Entry> undo_;
+  std::vector<Entry> redo_;
+  int lastMove_ = 0;
+  Waiting waiting_ = Waiting::Nothing;
+  uint64_t requestNumber_ = 0;
+  std::optional<SolveRequest> untaken_;
+  bool playing_ = false;
+  LayoutFault pasteFault_;
 };
+
+// Reads a layout in either spelling (a space or "_" for an empty slot), dropping the line end
+// a copy brings along; nothing else is trimmed, since a layout may end in an empty slot.
+std::string LayoutFromText(std::string_view text);
+// The layout with "_" for every empty slot, which survives where spaces are trimmed.
+std::string TextOfLayout(std::string_view layout);
 
 }  // namespace tq::session
