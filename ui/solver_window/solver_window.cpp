@@ -145,7 +145,7 @@ SolverWindow::SolverWindow(SolverService& solver, session::SolvingSession sessio
   setCentralWidget(central);
   drum_->setFocus();
 
-  connect(drum_, &DrumView::SlotClicked, this, [this](int slot) { EditSlot(slot, palette_->checkedId() + 1); });
+  connect(drum_, &DrumView::SlotClicked, this, [this](int slot) { EditSlot(slot, palette_->checkedId()); });
   connect(drum_, &DrumView::SlotEdited, this, &SolverWindow::EditSlot);
   connect(&solver_, &SolverService::Solved, this, &SolverWindow::OnSolved);
   connect(&solver_, &SolverService::TablePrepared, this, &SolverWindow::OnTablePrepared);
@@ -309,10 +309,12 @@ QWidget* SolverWindow::BuildSidePanel() {
     const QString name = colour < 0 ? tr("Empty slot") : tr("Colour %1, %2").arg(colour).arg(ColourName(colour));
     button->setToolTip(tr("Click a slot to make it: %1. At the slot cursor, the key %2 does the same.").arg(name, key));
     button->setAccessibleName(name);
-    palette_->addButton(button, colour);
+    // Ids as EditSlot takes them: 0 for empty, 1 to 6 for colours 0 to 5 (an id of -1 would
+    // ask the group to choose one, and the empty slot's button would give none of them).
+    palette_->addButton(button, colour + 1);
     paletteRow->addWidget(button);
   }
-  palette_->button(0)->setChecked(true);
+  palette_->button(1)->setChecked(true);
   paletteRow->addStretch();
   column->addLayout(paletteRow);
 

@@ -2,6 +2,8 @@
 // colours, paste and copy, the keypad, and undo and redo over every kind of change.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
@@ -86,10 +88,19 @@ TEST_F(SetupWindow, ClicksAndTypedColoursSetSlotsAndTheReasonFollows) {
   EXPECT_EQ(window.Layout().substr(0, 3), "35 ");
   QTest::mouseClick(drum, Qt::RightButton, Qt::NoModifier, drum->SlotCentre(25).toPoint());
   EXPECT_EQ(window.Layout()[25], ' ');
+  // The palette's empty slot empties a slot at a click, as its colours colour it.
+  QAbstractButton* empty = window.findChild<QButtonGroup*>()->button(0);
+  ASSERT_NE(empty, nullptr);
+  empty->click();
+  QTest::mouseClick(drum, Qt::LeftButton, Qt::NoModifier, drum->SlotCentre(3).toPoint());
+  EXPECT_EQ(window.Layout()[3], ' ');
+  window.findChild<QButtonGroup*>()->button(6)->click();
+  QTest::mouseClick(drum, Qt::LeftButton, Qt::NoModifier, drum->SlotCentre(3).toPoint());
+  EXPECT_EQ(window.Layout()[3], '5');
   // Keys that are no colour change nothing.
   Key(Qt::Key_7);
   Key(Qt::Key_A);
-  EXPECT_EQ(window.Layout().substr(0, 4), "35 0");
+  EXPECT_EQ(window.Layout().substr(0, 4), "35 5");
 }
 
 TEST_F(SetupWindow, PastesAndCopiesBothSpellingsAndRefusesGarbage) {
