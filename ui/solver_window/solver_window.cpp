@@ -680,11 +680,16 @@ void SolverWindow::PlayTick() {
 }
 
 void SolverWindow::Undo() {
-  if (session_.Undo()) AfterEvent();
+  if (!session_.Undo()) return;
+  // What the status said of the change undone ("Edited the position; ...") no longer holds.
+  statusBar()->clearMessage();
+  AfterEvent();
 }
 
 void SolverWindow::Redo() {
-  if (session_.Redo()) AfterEvent();
+  if (!session_.Redo()) return;
+  statusBar()->clearMessage();
+  AfterEvent();
 }
 
 void SolverWindow::Scramble() {

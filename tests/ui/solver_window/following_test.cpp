@@ -41,6 +41,7 @@ TEST_F(SolvingAndFollowing, AStrayClickIsSaidAndUndoBringsTheSolutionBackAtItsSt
   EXPECT_EQ(Status(), QStringLiteral("Edited the position; the solution is set aside. Undo brings it back."));
   EXPECT_FALSE(window.Session().OnPath());
   Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Status(), QString());
   EXPECT_EQ(window.Layout(), tq::test::OneLeftLayout);
   EXPECT_EQ(window.Step(), 1);
   EXPECT_EQ(window.Path().Moves(), moves);
