@@ -131,6 +131,7 @@ SolverWindow::SolverWindow(SolverService& solver, session::SolvingSession sessio
       scrambles_(std::random_device{}()),
       keptPath_(std::move(keptPath)) {
   setWindowTitle(tr("Trommelquirl Solver"));
+  blankIcon_ = BlankIcon();
   drum_ = new DrumView(this);
   drum_->SetLayout(session_.Layout());
   BuildActions();
@@ -494,14 +495,18 @@ void SolverWindow::Refresh() {
   }
   next_->setVisible(!next_->text().isEmpty());
   // The list marks the move to make now as the drum does: its arrow, in bold.
-  for (int row = 0; row < steps_->count(); ++row) {
-    QListWidgetItem* item = steps_->item(row);
-    const bool marked = onPath && row == step + 1;
-    QFont font = item->font();
-    font.setBold(marked);
-    item->setFont(font);
-    // Every line keeps an icon's room, so that the marked one's words stand in line with the rest.
-    item->setIcon(marked ? MoveIcon(nextMove) : BlankIcon());
+  // Only the lines whose mark changes are touched: a refresh follows every event.
+  const int marked = onPath && step + 1 < steps_->count() ? step + 1 : -1;
+  if (marked != markedRow_) {
+    for (const int row : {markedRow_, marked}) {
+      if (row < 0 || row >= steps_->count()) continue;
+      QListWidgetItem* item = steps_->item(row);
+      QFont font = item->font();
+      font.setBold(row == marked);
+      item->setFont(font);
+      item->setIcon(row == marked ? MoveIcon(nextMove) : blankIcon_);
+    }
+    markedRow_ = marked;
   }
   const QSignalBlocker quiet(steps_);
   if (onPath && step < steps_->count()) {
@@ -517,11 +522,13 @@ void SolverWindow::ShowPath() {
   const QSignalBlocker quiet(steps_);
   shownPath_ = session_.Path();
   steps_->clear();
+  markedRow_ = -1;
   if (shownPath_.Empty()) return;
-  steps_->addItem(tr("Start"));
+  // Every line keeps an icon's room, so that the marked one's words stand in line with the rest.
+  steps_->addItem(new QListWidgetItem(blankIcon_, tr("Start")));
   for (int step = 0; step < shownPath_.Length(); ++step) {
     const QString move = MoveText(shownPath_.MoveAfter(step), LongColumnsUp(shownPath_.PositionAt(step)));
-    steps_->addItem(tr("%1. %2").arg(step + 1).arg(move));
+    steps_->addItem(new QListWidgetItem(blankIcon_, tr("%1. %2").arg(step + 1).arg(move)));
   }
 }
 

@@ -1,6 +1,7 @@
 // The solver's main window: set up a position, solve it, and follow the solution move by move.
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -115,6 +116,8 @@ class SolverWindow : public QMainWindow {
   QLabel* length_ = nullptr;
   QLabel* next_ = nullptr;  // the move to make now, in words
   QListWidget* steps_ = nullptr;
+  int markedRow_ = -1;  // the list's line marked as the move to make now, or -1
+  QIcon blankIcon_;     // the room of a move's icon on every other line
   QButtonGroup* palette_ = nullptr;
   QPushButton* solveButton_ = nullptr;
   QLabel* tableNote_ = nullptr;  // the cache that cannot keep the table, said once
