@@ -54,8 +54,9 @@ int32_t WaitForEvent();
 // pump runs, until it returns false.
 using RepeatProc = bool (*)();
 int32_t RepeatEvery(int32_t milliseconds, RepeatProc proc);
-// Drags MainWindow with the pointer until the button is released, and gives it the keyboard
-// focus back (a click in ResultList would otherwise leave it without keys for good).
+// Drags MainWindow with the pointer until the button is released, from the moment the pointer
+// moves beyond the drag distance with the button held (a tap moves nothing), and gives it the
+// keyboard focus back (a click in ResultList would otherwise leave it without keys for good).
 int32_t DragMainWindow();
 // Ends the process with exit code 0. Saves nothing.
 [[noreturn]] void ShutDown();

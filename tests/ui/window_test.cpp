@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 #include <vector>
 
@@ -149,6 +150,39 @@ TEST_F(FocusTest, TheWindowFollowsThePointerWhileTheButtonIsDown) {
   QTest::mouseMove(window, QPoint(100, 100));
   DrainEventsNow();
   EXPECT_EQ(MainWindow->pos(), start + QPoint(50, 30));
+}
+
+// A tap (press and release at once, as a touchpad sends it) must not leave a drag behind: the
+// window stays where it is when the pointer moves on, and the keys go on acting.
+TEST_F(FocusTest, ATapStartsNoDragAndLeavesTheKeysActing) {
+  QWindow* window = MainWindow->windowHandle();
+  const QPoint start = MainWindow->pos();
+  QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  QTest::mouseMove(window, QPoint(120, 90));
+  DrainEventsNow();
+  EXPECT_EQ(MainWindow->pos(), start);
+  test::PressKeypad(4);
+  EXPECT_EQ(KeysOffered(), 1u);
+}
+
+// A hand that trembles while it clicks does not move the window; a move beyond the drag
+// distance does; following the pointer itself, the window keeps the pressed point under it.
+TEST_F(FocusTest, TheDragBeginsBeyondTheDragDistanceAndKeepsThePressedPoint) {
+  QWindow* window = MainWindow->windowHandle();
+  const QPoint start = MainWindow->pos();
+  const int distance = QGuiApplication::styleHints()->startDragDistance();
+  ASSERT_GT(distance, 1);
+  QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  QTest::mouseMove(window, QPoint(20 + distance - 1, 20));
+  DrainEventsNow();
+  EXPECT_EQ(MainWindow->pos(), start);
+  QTest::mouseMove(window, QPoint(20 + distance + 5, 20));
+  DrainEventsNow();
+  EXPECT_EQ(MainWindow->pos(), start + QPoint(distance + 5, 0));
+  QTest::mouseMove(window, QPoint(20, 20 + 3));  // relative to the window, which has moved
+  DrainEventsNow();
+  EXPECT_EQ(MainWindow->pos(), start + QPoint(distance + 5, 3));
+  QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(20, 23));
 }
 
 }  // namespace

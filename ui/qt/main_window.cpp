@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyleHints>
 #include <QWindow>
 #include <algorithm>
 
@@ -54,17 +55,36 @@ void MainWindowWidget::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-void MainWindowWidget::FollowPointer() {
-  following_ = true;
+void MainWindowWidget::ArmDrag() {
+  dragArmed_ = true;
+  following_ = false;
   grabOffset_ = pressPoint_ - pos();
 }
 
+// The window system's move starts only once the pointer has moved with the button held: asked
+// for at the press itself, a tap whose release comes with the press leaves the window manager
+// moving the window with no button down, holding every key until Escape.
 void MainWindowWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (following_ && (event->buttons() & Qt::LeftButton)) move(event->globalPosition().toPoint() - grabOffset_);
+  if (!(event->buttons() & Qt::LeftButton)) {
+    dragArmed_ = false;
+    following_ = false;
+    return;
+  }
+  const QPoint pointer = event->globalPosition().toPoint();
+  if (dragArmed_ && (pointer - pressPoint_).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+    dragArmed_ = false;
+    // The window system moves the window on from where it stands now, a drag distance behind
+    // the pointer: moved first, it would be put back by the system's own move.
+    QWindow* window = windowHandle();
+    following_ = window == nullptr || !window->startSystemMove();
+  }
+  if (following_) move(pointer - grabOffset_);
 }
 
 void MainWindowWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) following_ = false;
+  if (event->button() != Qt::LeftButton) return;
+  dragArmed_ = false;
+  following_ = false;
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) { event->ignore(); }
@@ -101,8 +121,7 @@ int32_t InstallWindowCallback(WindowCallbackProc callback) {
 int32_t DragMainWindow() {
   if (MainWindow == nullptr) return 0;
   MainWindow->setFocus(Qt::MouseFocusReason);
-  QWindow* window = MainWindow->windowHandle();
-  if (window == nullptr || !window->startSystemMove()) MainWindow->FollowPointer();
+  MainWindow->ArmDrag();
   return 0;
 }
 

@@ -21,11 +21,14 @@ class FieldPictureWidget : public QWidget {
 };
 
 // The frameless top-level window: offers key and button presses to the installed callback,
-// refuses close requests, and follows the pointer when the system cannot move it.
+// refuses close requests, and is dragged with the left button: once the pointer moves beyond
+// the platform's drag distance with the button held, by the window system, or by following the
+// pointer itself when the system cannot move it.
 class MainWindowWidget : public QWidget {
  public:
   MainWindowWidget();
-  void FollowPointer();
+  // Drags the window with the present press once the pointer moves with the button held.
+  void ArmDrag();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,6 +41,7 @@ class MainWindowWidget : public QWidget {
  private:
   QPoint pressPoint_;  // global pointer position of the last left-button press
   QPoint grabOffset_;  // pointer minus window position while following
+  bool dragArmed_ = false;  // pressed, not yet moved beyond the drag distance
   bool following_ = false;
 };
 

@@ -13,8 +13,9 @@ struct BallColour {
   uint8_t Blue;
 };
 
-// Indexed by slot value: 0 the empty slot (drawn as a dark disc, never as a gap), 1 to 6 the
-// colour codes 0 to 5.
+// Indexed by slot value: 0 the empty slot, 1 to 6 the colour codes 0 to 5. The game draws the
+// empty slot as a dark disc in its colour; the solver window draws it as a hole
+// (ui/solver_window/slot_painter.h), since next to the grey and blue balls a disc read as a ball.
 inline constexpr std::array<BallColour, 7> BallColours = {{
     {50, 50, 50},     // empty slot, dark grey
     {0, 0, 255},      // colour 0, blue

@@ -1,10 +1,12 @@
-// The drum drawn to any size: balls in the game's colours, the slot cursor, the next move's
-// arrow, the colour digits for who cannot tell the colours apart, and the moves animated.
+// The drum drawn to any size as it stands in the hand: balls in the game's colours, empty slots
+// as holes, the slot cursor, the next move's arrows, marked slots, the colour digits for who
+// cannot tell the colours apart, and the moves animated.
 #pragma once
 
 #include <QVariantAnimation>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace tq::solver_window {
 
@@ -18,9 +20,14 @@ class DrumView : public QWidget {
   // move is animated when animation is on.
   void SetLayout(const std::string& layout, int move = 0);
   const std::string& Layout() const { return layout_; }
-  // The move to mark with an arrow (a move code), or 0 for none.
+  // The move to mark with arrows (a move code), or 0 for none: what it moves is lit, and its
+  // arrows show the way.
   void SetMarkedMove(int move);
   int MarkedMove() const { return marked_; }
+  // Slots (0 to 25) to mark with a ring that does not rely on colour alone, such as the ones
+  // that make a position impossible; numbers outside 0 to 25 are ignored.
+  void SetMarkedSlots(std::vector<int> marked);
+  const std::vector<int>& MarkedSlots() const { return markedSlots_; }
   void SetShowColourNumbers(bool show);
   void SetAnimate(bool animate);
   bool Animating() const { return animation_.state() == QAbstractAnimation::Running; }
@@ -57,7 +64,8 @@ class DrumView : public QWidget {
   std::string before_;  // the layout the running animation starts from
   int animatedMove_ = 0;
   int marked_ = 0;
-  int cursor_ = 1;
+  std::vector<int> markedSlots_;
+  int cursor_ = 0;  // typing a layout starts at its first slot
   bool showNumbers_ = false;
   bool animate_ = true;
   QVariantAnimation animation_;

@@ -34,7 +34,8 @@
 #include "ui/solver_window/keypad.h"
 #include "ui/solver_window/keys_dialog.h"
 #include "ui/solver_window/kept_session.h"
-#include "ui/solver_window/layout_moves.h"
+#include "ui/solver_window/drum_guide.h"
+#include "ui/solver_window/slot_painter.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/screen_fit.h"
 #include "ui/solver_window/solver_service.h"
@@ -49,18 +50,6 @@ namespace {
 constexpr int KeepMilliseconds = 1000;
 // Play shows one move this often: the 0.2 s move and a moment to see where it went.
 constexpr int PlayMilliseconds = 600;
-
-QIcon DiscIcon(int value) {
-  QPixmap pixmap(64, 64);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const BallColour& colour = BallColours[static_cast<size_t>(value)];
-  painter.setPen(QPen(Qt::black, 3));
-  painter.setBrush(QColor(colour.Red, colour.Green, colour.Blue));
-  painter.drawEllipse(QRectF(6, 6, 52, 52));
-  return QIcon(pixmap);
-}
 
 // A small drum with the half that turns and the arrow of its way, or the long columns' slide.
 QIcon MoveIcon(int code) {
@@ -118,6 +107,13 @@ QString ChangeName(session::ChangeKind kind) {
     case session::ChangeKind::Reset: return SolverWindow::tr("Reset");
   }
   return {};
+}
+
+// True when the long columns stand up (their empty slots in row 5), so that a slide moves them
+// down: for naming a slide of a position along the path.
+bool LongColumnsUp(std::string_view layout) {
+  return layout.size() == SlotCount && layout[SlotNumber(0, 5)] == ' ' && layout[SlotNumber(2, 5)] == ' ' &&
+         layout[SlotNumber(4, 5)] == ' ';
 }
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
@@ -236,6 +232,8 @@ void SolverWindow::BuildActions() {
     QSettings().setValue("view/colourNumbers", on);
   });
   a.Keys = AddAction(tr("&Keys"), QKeySequence::HelpContents, tr("This list"), &SolverWindow::ShowKeys);
+  a.DrumGuide = AddAction(tr("How to Read the &Drum"), {}, tr("How the picture maps onto the drum in your hand"), nullptr);
+  connect(a.DrumGuide, &QAction::triggered, this, [this] { ShowDrumGuide(this); });
   a.About = AddAction(tr("&About Trommelquirl Solver"), {}, tr("About the program"), &SolverWindow::ShowAbout);
   for (int code = MoveUpperRight; code <= MoveSlide; ++code) ShowKeypadKeys(a.Move(code), code);
   for (QAction* action : a.All()) {
@@ -269,7 +267,7 @@ void SolverWindow::BuildMenus() {
                                           a.Move(MoveLowerRight), a.Move(MoveSlide)});
   fill(menuBar()->addMenu(tr("&Solution")), {a.Solve, a.Hint, nullptr, a.Next, a.Previous, a.First, a.Last, a.Play});
   fill(menuBar()->addMenu(tr("&View")), {a.Animate, a.Numbers});
-  fill(menuBar()->addMenu(tr("&Help")), {a.Keys, a.About});
+  fill(menuBar()->addMenu(tr("&Help")), {a.DrumGuide, a.Keys, nullptr, a.About});
 }
 
 void SolverWindow::BuildToolBar() {
@@ -300,7 +298,8 @@ QWidget* SolverWindow::BuildSidePanel() {
   for (int colour = -1; colour <= 5; ++colour) {
     auto* button = new QToolButton(panel);
     button->setCheckable(true);
-    button->setIcon(DiscIcon(colour + 1));
+    // The slot as the drum paints it, with its digit: the empty one a hole, never a dark ball.
+    button->setIcon(SlotIcon(colour + 1, true));
     button->setIconSize(QSize(24, 24));
     // The digit the slot cursor types for this colour, shown beside it; Tab reaches the palette.
     const QString key = colour < 0 ? QStringLiteral(".") : QString::number(colour);
@@ -450,6 +449,9 @@ void SolverWindow::Refresh() {
   const bool valid = session_.Valid();
   reason_->setText(FaultsText(session_.Faults(), layout));
   reason_->setVisible(!valid);
+  std::vector<int> faulty;
+  for (const session::MarkedFault& fault : session_.Faults()) faulty.insert(faulty.end(), fault.Slots.begin(), fault.Slots.end());
+  drum_->SetMarkedSlots(std::move(faulty));
   for (QAction* action : actions_.Moves) action->setEnabled(valid);
   actions_.Solve->setEnabled(valid);
   solveButton_->setEnabled(valid);

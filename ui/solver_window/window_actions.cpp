@@ -24,7 +24,7 @@ QString NativeKey(QKeyCombination key) { return QKeySequence(key).toString(QKeyS
 std::vector<QAction*> SolverActions::All() const {
   return {Moves[MoveUpperLeft - 1], Moves[MoveUpperRight - 1], Moves[MoveLowerLeft - 1], Moves[MoveLowerRight - 1],
           Moves[MoveSlide - 1], Solve, Hint, Next, Previous, First, Last, Play, Undo, Redo, CopyLayout, CopySolution,
-          Paste, Scramble, Reset, AddToGame, Animate, Numbers, Keys, About, Quit};
+          Paste, Scramble, Reset, AddToGame, Animate, Numbers, DrumGuide, Keys, About, Quit};
 }
 
 QString KeypadKeys(int code) {

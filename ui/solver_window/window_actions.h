@@ -33,6 +33,7 @@ struct SolverActions {
   QAction* Animate = nullptr;
   QAction* Numbers = nullptr;
   QAction* Keys = nullptr;
+  QAction* DrumGuide = nullptr;
   QAction* About = nullptr;
 
   // Every action, in the order the Keys list names them; none is null once the window is built.

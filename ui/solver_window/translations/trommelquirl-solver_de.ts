@@ -2,9 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DrumGuide</name>
+    <message>
+        <location filename="../drum_guide.cpp" line="44"/>
+        <source>Column numbers 1 to 5</source>
+        <translation>Säulennummern 1 bis 5</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="45"/>
+        <source>Top slots: fixed, they never turn</source>
+        <translation>Obere Plätze: fest, sie drehen sich nie</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="47"/>
+        <source>Upper half: its two rows turn together</source>
+        <translation>Obere Hälfte: ihre Reihen drehen sich zusammen</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="48"/>
+        <source>The line between the halves</source>
+        <translation>Die Linie zwischen den Hälften</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="49"/>
+        <source>Lower half: its two rows turn together</source>
+        <translation>Untere Hälfte: ihre Reihen drehen sich zusammen</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="50"/>
+        <source>Bottom slots: fixed, they never turn</source>
+        <translation>Untere Plätze: fest, sie drehen sich nie</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="51"/>
+        <source>Faded: column 5 again; columns 5 and 1 are neighbours around the drum</source>
+        <translation>Blass: noch einmal Säule 5; die Säulen 5 und 1 sind Nachbarn rund um die Trommel</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="53"/>
+        <source>Columns 1, 3 and 5 slide through the fixed slots. An empty slot is a hole.</source>
+        <translation>Die Säulen 1, 3 und 5 gleiten durch die festen Plätze. Ein leerer Platz ist ein Loch.</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="64"/>
+        <source>The drum with its parts named</source>
+        <translation>Die Trommel mit den Namen ihrer Teile</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="134"/>
+        <source>How to Read the Drum</source>
+        <translation>So liest man die Trommel</translation>
+    </message>
+    <message>
+        <location filename="../drum_guide.cpp" line="139"/>
+        <source>&lt;p&gt;The picture shows the drum unrolled: read it from left to right as the drum turns past you. Column 5 is followed again by column 1.&lt;/p&gt;&lt;p&gt;Turning a half moves the balls of its two rows one column to the left or right, all round the drum. Sliding moves columns 1, 3 and 5 one slot up or down at once; the short columns 2 and 4 never slide.&lt;/p&gt;&lt;p&gt;The next move is shown by white arrows: across its half for a turn, beside the long columns for a slide. A red ring with four ticks marks a slot that keeps the position from being solved.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Das Bild zeigt die Trommel abgerollt, von links nach rechts so, wie sie sich vorbeidreht. Auf Säule 5 folgt wieder Säule 1.&lt;/p&gt;&lt;p&gt;Eine Drehung einer Hälfte bewegt die Kugeln ihrer zwei Reihen um eine Säule nach links oder rechts, rund um die Trommel. Das Schieben bewegt die Säulen 1, 3 und 5 zugleich um einen Platz nach oben oder unten; die kurzen Säulen 2 und 4 werden nie geschoben.&lt;/p&gt;&lt;p&gt;Den nächsten Zug zeigen weiße Pfeile: quer über seine Hälfte bei einer Drehung, neben den langen Säulen beim Schieben. Ein roter Ring mit vier Strichen markiert einen Platz, an dem die Stellung unlösbar wird.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>KeysDialog</name>
     <message>
-        <location filename="../keys_dialog.cpp" line="19"/>
+        <location filename="../keys_dialog.cpp" line="20"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
@@ -225,220 +283,230 @@
 <context>
     <name>tq::solver_window::SolverWindow</name>
     <message>
-        <location filename="../solver_window.cpp" line="113"/>
+        <location filename="../solver_window.cpp" line="102"/>
         <source>Move</source>
         <translation>Zug</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="114"/>
+        <location filename="../solver_window.cpp" line="103"/>
         <source>Step</source>
         <translation>Schritt</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="115"/>
+        <location filename="../solver_window.cpp" line="104"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="116"/>
+        <location filename="../solver_window.cpp" line="105"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="117"/>
+        <location filename="../solver_window.cpp" line="106"/>
         <source>Scramble</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="118"/>
+        <location filename="../solver_window.cpp" line="107"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="133"/>
+        <location filename="../solver_window.cpp" line="129"/>
         <source>Trommelquirl Solver</source>
         <translation>Trommelquirl-Löser</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="201"/>
-        <location filename="../solver_window.cpp" line="463"/>
+        <location filename="../solver_window.cpp" line="198"/>
+        <location filename="../solver_window.cpp" line="473"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="201"/>
+        <location filename="../solver_window.cpp" line="198"/>
         <source>Undo any change</source>
         <translation>Jede Änderung rückgängig machen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="203"/>
-        <location filename="../solver_window.cpp" line="466"/>
+        <location filename="../solver_window.cpp" line="200"/>
+        <location filename="../solver_window.cpp" line="476"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="205"/>
+        <location filename="../solver_window.cpp" line="202"/>
         <source>&amp;Copy Layout</source>
         <translation>Stellung &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="207"/>
+        <location filename="../solver_window.cpp" line="204"/>
         <source>Copy &amp;Solution</source>
         <translation>&amp;Lösung kopieren</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="209"/>
+        <location filename="../solver_window.cpp" line="206"/>
         <source>&amp;Paste Layout</source>
         <translation>Stellung &amp;einfügen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="210"/>
+        <location filename="../solver_window.cpp" line="207"/>
         <source>Sc&amp;ramble</source>
         <translation>&amp;Mischen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="211"/>
+        <location filename="../solver_window.cpp" line="208"/>
         <source>Rese&amp;t</source>
         <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="212"/>
+        <location filename="../solver_window.cpp" line="209"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="214"/>
+        <location filename="../solver_window.cpp" line="211"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="215"/>
+        <location filename="../solver_window.cpp" line="212"/>
         <source>&amp;Next Move</source>
         <translation>&amp;Nächster Zug</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="216"/>
+        <location filename="../solver_window.cpp" line="213"/>
         <source>&amp;Previous Move</source>
         <translation>&amp;Voriger Zug</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="218"/>
+        <location filename="../solver_window.cpp" line="215"/>
         <source>To the S&amp;tart</source>
         <translation>Zum &amp;Anfang</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="219"/>
+        <location filename="../solver_window.cpp" line="216"/>
         <source>To the &amp;End</source>
         <translation>Zum &amp;Ende</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="220"/>
-        <location filename="../solver_window.cpp" line="457"/>
+        <location filename="../solver_window.cpp" line="217"/>
+        <location filename="../solver_window.cpp" line="467"/>
         <source>&amp;Play</source>
         <translation>&amp;Abspielen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="215"/>
+        <location filename="../solver_window.cpp" line="212"/>
         <source>Follow the solution: the next move</source>
         <translation>Der Lösung folgen: der nächste Zug</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="216"/>
+        <location filename="../solver_window.cpp" line="213"/>
         <source>Take the last move of the solution back</source>
         <translation>Den letzten Zug der Lösung zurücknehmen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="218"/>
+        <location filename="../solver_window.cpp" line="215"/>
         <source>Jump to the solution&apos;s start</source>
         <translation>Zum Anfang der Lösung springen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="219"/>
+        <location filename="../solver_window.cpp" line="216"/>
         <source>Jump to the solution&apos;s end</source>
         <translation>Zum Ende der Lösung springen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="221"/>
+        <location filename="../solver_window.cpp" line="218"/>
         <source>&amp;Add to the Game&apos;s Solutions</source>
         <translation>Zu den Lösungen des Spiels &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="221"/>
+        <location filename="../solver_window.cpp" line="218"/>
         <source>Add the solution to the game&apos;s solutions</source>
         <translation>Die Lösung zu den Lösungen des Spiels hinzufügen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="223"/>
+        <location filename="../solver_window.cpp" line="220"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="225"/>
+        <location filename="../solver_window.cpp" line="222"/>
         <source>&amp;Animate Moves</source>
         <translation>Züge &amp;animieren</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="225"/>
+        <location filename="../solver_window.cpp" line="222"/>
         <source>Animate the moves</source>
         <translation>Die Züge animieren</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="231"/>
+        <location filename="../solver_window.cpp" line="228"/>
         <source>Show &amp;Colour Numbers</source>
         <translation>&amp;Farbnummern zeigen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="231"/>
+        <location filename="../solver_window.cpp" line="228"/>
         <source>Show the colours&apos; numbers on the balls</source>
         <translation>Die Nummern der Farben auf den Kugeln zeigen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="237"/>
+        <location filename="../solver_window.cpp" line="234"/>
         <source>&amp;Keys</source>
         <translation>&amp;Tasten</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="238"/>
+        <location filename="../solver_window.cpp" line="235"/>
+        <source>How to Read the &amp;Drum</source>
+        <translation>So liest man die &amp;Trommel</translation>
+    </message>
+    <message>
+        <location filename="../solver_window.cpp" line="235"/>
+        <source>How the picture maps onto the drum in your hand</source>
+        <translation>Wie das Bild zur Trommel in Ihrer Hand passt</translation>
+    </message>
+    <message>
+        <location filename="../solver_window.cpp" line="237"/>
         <source>&amp;About Trommelquirl Solver</source>
         <translation>&amp;Über den Trommelquirl-Löser</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="238"/>
+        <location filename="../solver_window.cpp" line="237"/>
         <source>About the program</source>
         <translation>Über das Programm</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="265"/>
+        <location filename="../solver_window.cpp" line="264"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="266"/>
+        <location filename="../solver_window.cpp" line="265"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="267"/>
+        <location filename="../solver_window.cpp" line="266"/>
         <source>&amp;Moves</source>
         <translation>&amp;Züge</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="269"/>
+        <location filename="../solver_window.cpp" line="268"/>
         <source>&amp;Solution</source>
         <translation>&amp;Lösung</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="270"/>
+        <location filename="../solver_window.cpp" line="269"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="271"/>
+        <location filename="../solver_window.cpp" line="270"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="275"/>
+        <location filename="../solver_window.cpp" line="274"/>
         <source>Moves</source>
         <translation>Züge</translation>
     </message>
@@ -453,27 +521,27 @@
         <translation>Klicken Sie auf einen Platz, um ihn so zu machen: %1. An der Platzmarke tut die Taste %2 dasselbe.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="475"/>
+        <location filename="../solver_window.cpp" line="485"/>
         <source>Press Solve (%1) for a shortest solution.</source>
         <translation>Lösen (%1) findet eine kürzeste Lösung.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="480"/>
+        <location filename="../solver_window.cpp" line="490"/>
         <source>Next: %1 — move %2 of %3</source>
         <translation>Als Nächstes: %1 – Zug %2 von %3</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="528"/>
+        <location filename="../solver_window.cpp" line="544"/>
         <source>No solution: the solver could not run.</source>
         <translation>Keine Lösung: der Löser konnte nicht laufen.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="539"/>
+        <location filename="../solver_window.cpp" line="555"/>
         <source>Found a shortest solution in %1 ms, with the small table while the full one is built.</source>
         <translation>Eine kürzeste Lösung in %1 ms gefunden, mit der kleinen Tabelle, während die volle gebaut wird.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="540"/>
+        <location filename="../solver_window.cpp" line="556"/>
         <source>Found a shortest solution in %1 ms.</source>
         <translation>Eine kürzeste Lösung in %1 ms gefunden.</translation>
     </message>
@@ -483,156 +551,156 @@
         <translation>Farbe %1, %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="350"/>
+        <location filename="../solver_window.cpp" line="352"/>
         <source>Solve</source>
         <translation>Lösen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="362"/>
+        <location filename="../solver_window.cpp" line="364"/>
         <source>Solver&apos;s table: %p%</source>
         <translation>Tabelle des Lösers: %p %</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="366"/>
+        <location filename="../solver_window.cpp" line="368"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="371"/>
+        <location filename="../solver_window.cpp" line="373"/>
         <source>Cancelling the table&apos;s build…</source>
         <translation>Der Bau der Tabelle wird abgebrochen …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="392"/>
+        <location filename="../solver_window.cpp" line="394"/>
         <source>The long columns are down already; 5 slides them up.</source>
         <translation>Die langen Säulen stehen schon unten; 5 schiebt sie hoch.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="393"/>
+        <location filename="../solver_window.cpp" line="395"/>
         <source>The long columns are up already; 2 slides them down.</source>
         <translation>Die langen Säulen stehen schon oben; 2 schiebt sie hinunter.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="418"/>
+        <location filename="../solver_window.cpp" line="420"/>
         <source>Where you left off cannot be kept in %1: %2</source>
         <translation>Wo Sie aufgehört haben, kann nicht in %1 bleiben: %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="427"/>
+        <location filename="../solver_window.cpp" line="430"/>
         <source>Building the solver&apos;s table…</source>
         <translation>Die Tabelle des Lösers wird gebaut …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="427"/>
+        <location filename="../solver_window.cpp" line="430"/>
         <source>Preparing the solver&apos;s table…</source>
         <translation>Die Tabelle des Lösers wird vorbereitet …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="457"/>
+        <location filename="../solver_window.cpp" line="467"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="463"/>
+        <location filename="../solver_window.cpp" line="473"/>
         <source>&amp;Undo %1</source>
         <translation>%1 &amp;rückgängig</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="466"/>
+        <location filename="../solver_window.cpp" line="476"/>
         <source>&amp;Redo %1</source>
         <translation>%1 &amp;wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="471"/>
+        <location filename="../solver_window.cpp" line="481"/>
         <source>Solving…</source>
         <translation>Löse …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="514"/>
+        <location filename="../solver_window.cpp" line="530"/>
         <source>Start</source>
         <translation>Anfang</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="517"/>
+        <location filename="../solver_window.cpp" line="533"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="482"/>
-        <location filename="../solver_window.cpp" line="536"/>
-        <location filename="../solver_window.cpp" line="636"/>
+        <location filename="../solver_window.cpp" line="492"/>
+        <location filename="../solver_window.cpp" line="552"/>
+        <location filename="../solver_window.cpp" line="652"/>
         <source>The drum is solved.</source>
         <translation>Die Trommel ist gelöst.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="484"/>
-        <location filename="../solver_window.cpp" line="536"/>
-        <location filename="../solver_window.cpp" line="636"/>
+        <location filename="../solver_window.cpp" line="494"/>
+        <location filename="../solver_window.cpp" line="552"/>
+        <location filename="../solver_window.cpp" line="652"/>
         <source>Hint: %1</source>
         <translation>Tipp: %1</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="554"/>
+        <location filename="../solver_window.cpp" line="570"/>
         <source>The solver&apos;s table cannot be kept in %1; it is built again on every run.</source>
         <translation>Die Tabelle des Lösers kann nicht in %1 bleiben; sie wird bei jedem Start neu gebaut.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="559"/>
+        <location filename="../solver_window.cpp" line="575"/>
         <source>The solver&apos;s table is built and kept for the next time.</source>
         <translation>Die Tabelle des Lösers ist gebaut und für das nächste Mal gespeichert.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="564"/>
+        <location filename="../solver_window.cpp" line="580"/>
         <source>The solver&apos;s table was not built: cancelled.</source>
         <translation>Die Tabelle des Lösers wurde nicht gebaut: abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="565"/>
+        <location filename="../solver_window.cpp" line="581"/>
         <source>The solver&apos;s table was not built: not enough memory.</source>
         <translation>Die Tabelle des Lösers wurde nicht gebaut: zu wenig Speicher.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="566"/>
+        <location filename="../solver_window.cpp" line="582"/>
         <source>The solver could not start its threads.</source>
         <translation>Der Löser konnte seine Threads nicht starten.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="568"/>
+        <location filename="../solver_window.cpp" line="584"/>
         <source>%1 The small table answers meanwhile.</source>
         <translation>%1 Die kleine Tabelle antwortet solange.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="577"/>
+        <location filename="../solver_window.cpp" line="593"/>
         <source>Building the solver&apos;s table (once; about 5 seconds)…</source>
         <translation>Die Tabelle des Lösers wird gebaut (einmalig, etwa 5 Sekunden) …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="595"/>
+        <location filename="../solver_window.cpp" line="611"/>
         <source>Edited the position; the solution is set aside. Undo brings it back.</source>
         <translation>Die Stellung ist geändert; die Lösung ist beiseitegelegt. Rückgängig holt sie zurück.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="603"/>
+        <location filename="../solver_window.cpp" line="619"/>
         <source>Not pasted. %1</source>
         <translation>Nicht eingefügt. %1</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="606"/>
+        <location filename="../solver_window.cpp" line="622"/>
         <source>Pasted: the drum shows this position already.</source>
         <translation>Eingefügt: Die Trommel zeigt diese Stellung schon.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="607"/>
+        <location filename="../solver_window.cpp" line="623"/>
         <source>Pasted a new position.</source>
         <translation>Eine neue Stellung eingefügt.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="616"/>
+        <location filename="../solver_window.cpp" line="632"/>
         <source>Copied the layout.</source>
         <translation>Die Stellung wurde kopiert.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../solver_window.cpp" line="622"/>
+        <location filename="../solver_window.cpp" line="638"/>
         <source>Copied the solution&apos;s %n moves as digits.</source>
         <translation>
             <numerusform>Den einen Zug der Lösung als Ziffer kopiert.</numerusform>
@@ -640,99 +708,99 @@
         </translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="696"/>
+        <location filename="../solver_window.cpp" line="717"/>
         <source>Added to the game&apos;s solutions in %1: the game now answers this position at once.</source>
         <translation>Zu den Lösungen des Spiels in %1 hinzugefügt: Das Spiel beantwortet diese Stellung jetzt sofort.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="698"/>
+        <location filename="../solver_window.cpp" line="719"/>
         <source>Not Added</source>
         <translation>Nicht hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="699"/>
+        <location filename="../solver_window.cpp" line="720"/>
         <source>The solution could not be added to %1:
 %2</source>
         <translation>Die Lösung konnte nicht zu %1 hinzugefügt werden:
 %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="197"/>
+        <location filename="../solver_window.cpp" line="194"/>
         <source>Slide the long columns down, up</source>
         <translation>Die langen Säulen hinunter, hinauf schieben</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="203"/>
+        <location filename="../solver_window.cpp" line="200"/>
         <source>Redo what was undone</source>
         <translation>Rückgängig Gemachtes wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="206"/>
+        <location filename="../solver_window.cpp" line="203"/>
         <source>Copy the layout (26 characters, “_” for an empty slot)</source>
         <translation>Die Stellung kopieren (26 Zeichen, „_“ für einen leeren Platz)</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="209"/>
+        <location filename="../solver_window.cpp" line="206"/>
         <source>Paste a layout</source>
         <translation>Eine Stellung einfügen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="210"/>
+        <location filename="../solver_window.cpp" line="207"/>
         <source>Scramble the drum</source>
         <translation>Die Trommel mischen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="211"/>
+        <location filename="../solver_window.cpp" line="208"/>
         <source>Reset to the start position</source>
         <translation>Auf die Anfangsstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="212"/>
+        <location filename="../solver_window.cpp" line="209"/>
         <source>Solve: find a shortest solution</source>
         <translation>Lösen: eine kürzeste Lösung finden</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="214"/>
+        <location filename="../solver_window.cpp" line="211"/>
         <source>Hint: mark the first move of a shortest solution</source>
         <translation>Tipp: den ersten Zug einer kürzesten Lösung zeigen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="220"/>
+        <location filename="../solver_window.cpp" line="217"/>
         <source>Play the rest of the solution, pause</source>
         <translation>Den Rest der Lösung abspielen, anhalten</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="208"/>
+        <location filename="../solver_window.cpp" line="205"/>
         <source>Copy the solution&apos;s moves as digits (1 to 5)</source>
         <translation>Die Züge der Lösung als Ziffern kopieren (1 bis 5)</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="223"/>
+        <location filename="../solver_window.cpp" line="220"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="710"/>
+        <location filename="../solver_window.cpp" line="731"/>
         <source>About Trommelquirl Solver</source>
         <translation>Über den Trommelquirl-Löser</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="711"/>
+        <location filename="../solver_window.cpp" line="732"/>
         <source>&lt;h3&gt;Trommelquirl Solver %1&lt;/h3&gt;&lt;p&gt;Set up any position of the drum, see its shortest solution and follow it move by move.&lt;/p&gt;&lt;p&gt;Copyright The Trommelquirl developers.&lt;br&gt;Released under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Trommelquirl-Löser %1&lt;/h3&gt;&lt;p&gt;Jede Stellung der Trommel aufbauen, ihre kürzeste Lösung sehen und ihr Zug für Zug folgen.&lt;/p&gt;&lt;p&gt;Copyright The Trommelquirl developers.&lt;br&gt;Veröffentlicht unter der MIT-Lizenz.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="202"/>
+        <location filename="../solver_window.cpp" line="199"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="204"/>
+        <location filename="../solver_window.cpp" line="201"/>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="237"/>
+        <location filename="../solver_window.cpp" line="234"/>
         <source>This list</source>
         <translation>Diese Liste</translation>
     </message>
