@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <set>
 #include <vector>
 
 #include "model/field.h"
@@ -66,6 +68,19 @@ TEST_F(SetupWindow, NamesEveryWrongColourAndAnEmptySlotInAShortColumn) {
                                "Colour 4 (green) has 3 balls, it needs 4.", "Colour 5 (red) has 5 balls, it needs 4."}) {
     EXPECT_TRUE(reason.contains(QLatin1String(sentence))) << sentence << " in " << reason.toStdString();
   }
+  // The drum marks the slots the session names for each fault, and only those.
+  std::vector<int> named;
+  for (const session::MarkedFault& fault : window.Session().Faults()) named.insert(named.end(), fault.Slots.begin(), fault.Slots.end());
+  std::vector<int> marked = window.Drum()->MarkedSlots();
+  std::sort(named.begin(), named.end());
+  std::sort(marked.begin(), marked.end());
+  EXPECT_FALSE(marked.empty());
+  EXPECT_EQ(std::set<int>(marked.begin(), marked.end()), std::set<int>(named.begin(), named.end()));
+  // Mended, nothing is marked.
+  window.EditSlot(6, 2);
+  window.EditSlot(16, 5);
+  EXPECT_TRUE(window.Session().Valid());
+  EXPECT_TRUE(window.Drum()->MarkedSlots().empty());
   // The top of column 1's empty slot moved into column 2, a short one.
   Open("3000011 1132222 444435555 ");
   EXPECT_TRUE(Window().Reason()->text().startsWith(QStringLiteral("Column 2 is a short one")))
