@@ -301,11 +301,11 @@ QWidget* SolverWindow::BuildSidePanel() {
     // The slot as the drum paints it, with its digit: the empty one a hole, never a dark ball.
     button->setIcon(SlotIcon(colour + 1, true));
     button->setIconSize(QSize(24, 24));
-    // The digit the slot cursor types for this colour, shown beside it; Tab reaches the palette.
     const QString key = colour < 0 ? QStringLiteral(".") : QString::number(colour);
+    // The balls carry their digit in the icon; the hole has none, so its key stands beside it.
     button->setText(key);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setFocusPolicy(Qt::TabFocus);
+    button->setToolButtonStyle(colour < 0 ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::TabFocus);  // Tab reaches the palette
     const QString name = colour < 0 ? tr("Empty slot") : tr("Colour %1, %2").arg(colour).arg(ColourName(colour));
     button->setToolTip(tr("Click a slot to make it: %1. At the slot cursor, the key %2 does the same.").arg(name, key));
     button->setAccessibleName(name);
