@@ -338,6 +338,11 @@ QWidget* SolverWindow::BuildSidePanel() {
   steps_->setFocusPolicy(Qt::TabFocus);
   steps_->setSelectionMode(QAbstractItemView::SingleSelection);
   steps_->setIconSize(QSize(16, 16));
+  // A long move's words wrap onto a second line rather than hide behind a sideways scroll bar
+  // (German at a scale factor of 2 is wider than the list).
+  steps_->setWordWrap(true);
+  steps_->setResizeMode(QListView::Adjust);
+  steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0 && row != session_.Step()) StepTo(row);
   });
