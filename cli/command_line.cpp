@@ -29,13 +29,10 @@ const CommandInfo* FindCommand(std::string_view name) {
 
 int ShowProgramHelp(Console& console) {
   console.Out << "usage: trommelquirl-cli COMMAND [OPTIONS] ARGUMENTS\n"
-                 "Plays and solves the drum puzzle from a terminal.\n\nCommands:\n";
-  for (const CommandInfo* command : AllCommands()) {
-    console.Out << "  " << command->Name << std::string(10 - command->Name.size(), ' ') << command->Summary << '\n';
-  }
-  console.Out << '\n' << Wrapped("", LayoutHelp, 0)
+                 "Plays and solves the drum puzzle from a terminal.\n\nCommands:\n"
+              << CommandList(AllCommands()) << '\n' << Wrapped("", LayoutHelp, 0)
               << "Run \"trommelquirl-cli COMMAND --help\" for a command's options, and\n"
-                 "\"trommelquirl-cli --version\" for the version.\n";
+                 "\"trommelquirl-cli --version\" (or -V) for the version.\n";
   return ExitOk;
 }
 

@@ -6,15 +6,14 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <thread>
+
+#include "cli/end_gate.h"
 
 namespace tq::cli {
 
 namespace {
 
-std::atomic<int> Arrived{0};
-std::atomic<int> Holds{0};
 int WakeRead = -1;
 int WakeWrite = -1;
 
@@ -41,20 +40,28 @@ sigset_t EndSignals() {
   ::_exit(128 + signal);
 }
 
+// The process's one gate: signals are the process's own, like the thread that takes them.
+// Never destroyed, so that a signal during the exit's clean-up still finds it whole.
+EndGate& Gate() {
+  static EndGate* const gate = new EndGate(EndBy);
+  return *gate;
+}
+
 void AwaitEndSignal() {
   const sigset_t set = EndSignals();
   int signal = 0;
   while (::sigwait(&set, &signal) != 0) {
   }
-  Arrived.store(signal);
+  // Told before the wake-up, so that a command woken from its input finds the signal set.
+  Gate().Arrive(signal);
   const char byte = 1;
   [[maybe_unused]] const ssize_t put = ::write(WakeWrite, &byte, 1);
-  if (Holds.load() == 0) EndBy(signal);
 }
 
 }  // namespace
 
 void WatchEndSignals() {
+  Gate();  // made before the watching thread can need it
   const sigset_t set = EndSignals();
   ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
   int wake[2];
@@ -65,18 +72,14 @@ void WatchEndSignals() {
   std::thread(AwaitEndSignal).detach();
 }
 
-int EndSignal() { return Arrived.load(); }
+int EndSignal() { return Gate().Signal(); }
 
 int EndSignalWakeFd() { return WakeRead; }
 
-EndSignalHold::EndSignalHold(std::ostream& out) : out_(out) { Holds.fetch_add(1); }
+EndSignalHold::EndSignalHold(std::ostream& out) : out_(out) { Gate().Hold(); }
 
 EndSignalHold::~EndSignalHold() {
-  if (Holds.fetch_sub(1) != 1) return;
-  const int signal = Arrived.load();
-  if (signal == 0) return;
-  out_.flush();
-  EndBy(signal);
+  Gate().Release([this] { out_.flush(); });
 }
 
 }  // namespace tq::cli

@@ -69,6 +69,18 @@ std::string Wrapped(std::string_view lead, std::string_view text, size_t indent,
   return wrapped + '\n';
 }
 
+std::string CommandList(std::span<const CommandInfo* const> commands) {
+  size_t column = 10;
+  for (const CommandInfo* command : commands) column = std::max(column, command->Name.size() + 2);
+  std::string list;
+  for (const CommandInfo* command : commands) {
+    std::string lead = "  " + std::string(command->Name);
+    lead.resize(2 + column, ' ');
+    list += lead + std::string(command->Summary) + '\n';
+  }
+  return list;
+}
+
 std::string CommandHelp(const CommandInfo& command) {
   std::string help = "usage: trommelquirl-cli " + UsageOf(command) + '\n';
   AppendParagraphs(help, command.About);

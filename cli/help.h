@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ std::vector<std::string_view> Paragraphs(std::string_view text);
 // characters; lines after the first start with `indent` spaces. Every line ends in "\n". A
 // word too long for a line stands on a line of its own.
 std::string Wrapped(std::string_view lead, std::string_view text, size_t indent, size_t width = HelpWidth);
+
+// The program help's list of commands: a line each, "  NAME  Summary", the summaries in one
+// column after the longest name (at least 10 characters in, where they have always stood).
+std::string CommandList(std::span<const CommandInfo* const> commands);
 
 // What COMMAND --help prints: the usage line, the paragraphs about it, its options in a
 // column, and the notes.

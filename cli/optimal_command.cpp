@@ -12,6 +12,7 @@
 #include "cli/solutions_file.h"
 #include "cli/solver_table.h"
 #include "solver/optimal/optimal_solver.h"
+#include "solver/optimal/table_cache.h"
 #include "store/solutions.h"
 
 namespace tq::cli {
@@ -48,7 +49,7 @@ class Answers {
   Answers(Console& console, const optimal::PatternTable& table, const ParsedArguments& args)
       : console_(console), table_(table), stats_(args.Has("--stats")), store_(args.Has("--db")) {
     options_.Fast = args.Has("--fast");
-    options_.Threads = SolverThreads();
+    options_.Threads = optimal::SolverThreads();
     options_.ShouldStop = [] { return EndSignal() != 0; };
   }
 

@@ -1,10 +1,7 @@
 // The table file in the cache directory, and what the user sees while it is built.
 #include "cli/solver_table.h"
 
-#include <algorithm>
-#include <thread>
-
-#include "store/data_directory.h"
+#include "solver/optimal/table_cache.h"
 
 namespace tq::cli {
 
@@ -21,15 +18,24 @@ optimal::BuildProgressCall ProgressLine(Console& console) {
 
 }  // namespace
 
-int SolverThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+std::vector<std::string> TableProblemLines(const optimal::CachedTable& cached, const std::string& path) {
+  std::vector<std::string> lines;
+  if (cached.FileStatus == optimal::LoadStatus::Unreadable) {
+    lines.push_back("cannot read the solver's table " + path + ": " + cached.LoadProblem +
+                    (cached.Source == optimal::TableSource::BuiltAndSaved ? "; built it again in its place" : ""));
+  }
+  if (cached.Source == optimal::TableSource::BuiltNotSaved) {
+    lines.push_back("cannot keep the solver's table as " + path + ": " + cached.SaveProblem +
+                    "; it is built again on every run");
+  }
+  return lines;
+}
 
 std::shared_ptr<const optimal::PatternTable> LoadSolverTable(Console& console) {
-  const std::string directory = CacheDirectoryPath();
-  const std::string path = directory + "/" + optimal::TableFileName(optimal::TableKind::Full);
-  optimal::CachedTable cached = optimal::LoadOrBuild(path, optimal::TableKind::Full, SolverThreads(), ProgressLine(console));
-  if (cached.Source == optimal::TableSource::BuiltNotSaved) {
-    ReportProblem(console, "cannot keep the solver's table in " + directory + "; it is built again on every run");
-  }
+  const std::string path = optimal::CachedTablePath(optimal::TableKind::Full);
+  optimal::CachedTable cached =
+      optimal::LoadOrBuild(path, optimal::TableKind::Full, optimal::SolverThreads(), ProgressLine(console));
+  for (const std::string& line : TableProblemLines(cached, path)) ReportProblem(console, line);
   return std::move(cached.Table);
 }
 

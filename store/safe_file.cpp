@@ -238,7 +238,7 @@ std::string DirectoryOf(const std::string& path) {
   return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-bool ResolveFileTarget(const std::string& path, std::string& target, std::string& problem) {
+bool ResolveFileTarget(const std::string& path, std::string& target, std::string& problem, FileOwner owner) {
   std::string current = path;
   for (int followed = 0; followed <= LinkLimit; ++followed) {
     struct stat info {};
@@ -250,7 +250,7 @@ bool ResolveFileTarget(const std::string& path, std::string& target, std::string
       target = current;
       return true;
     }
-    if (S_ISREG(info.st_mode)) {
+    if (S_ISREG(info.st_mode) || (S_ISLNK(info.st_mode) && owner == FileOwner::Program)) {
       target = current;
       return true;
     }
@@ -291,9 +291,9 @@ namespace {
 // Writes the pieces to a new file beside path and renames it into path's place; see
 // WriteFileSafely. The stamp, when asked for, is of `whole`, the pieces' bytes together.
 int32_t WritePiecesSafely(const std::string& path, std::span<const std::string_view> pieces, FileStamp* written,
-                          std::string_view whole, std::string& problem) {
+                          std::string_view whole, std::string& problem, FileOwner owner) {
   std::string target;
-  if (!ResolveFileTarget(path, target, problem)) return 0;
+  if (!ResolveFileTarget(path, target, problem, owner)) return 0;
   std::string temp;
   int error = 0;
   const int fd = CreateTempBeside(target, temp, error);
@@ -301,7 +301,7 @@ int32_t WritePiecesSafely(const std::string& path, std::span<const std::string_v
     problem = Reason(error);
     return 0;
   }
-  KeepModeOf(target, fd);
+  if (owner == FileOwner::User) KeepModeOf(target, fd);
   bool done = true;
   for (const std::string_view piece : pieces) done = done && WriteAll(fd, piece, error);
   if (done && ::fsync(fd) != 0) done = false, error = errno;
@@ -321,11 +321,12 @@ int32_t WritePiecesSafely(const std::string& path, std::span<const std::string_v
 }  // namespace
 
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileStamp* written, std::string& problem) {
-  return WritePiecesSafely(path, std::span<const std::string_view>(&bytes, 1), written, bytes, problem);
+  return WritePiecesSafely(path, std::span<const std::string_view>(&bytes, 1), written, bytes, problem, FileOwner::User);
 }
 
-int32_t WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces, std::string& problem) {
-  return WritePiecesSafely(path, pieces, nullptr, {}, problem);
+int32_t WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces, std::string& problem,
+                        FileOwner owner) {
+  return WritePiecesSafely(path, pieces, nullptr, {}, problem, owner);
 }
 
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes) {

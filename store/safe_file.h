@@ -27,10 +27,20 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 
-// The regular file a write to path must replace, or create: symbolic links are followed
-// (also to a target that does not exist yet). False, with the system's reason in problem,
-// when the chain of links loops or ends at anything but a regular file or nothing.
-bool ResolveFileTarget(const std::string& path, std::string& target, std::string& problem);
+// Whose file a write replaces. The user's (the solutions file): a symbolic link at path is
+// followed, since a user may keep the file elsewhere, and the new file keeps the old one's
+// permissions. The program's own (a cache it can build again): the name at path itself is
+// replaced, a link included, never the file a link points to, which may be anything the user
+// can write; and the new file gets the permissions of any new file, so that an old file's
+// unreadable mode does not outlive it.
+enum class FileOwner { User, Program };
+
+// The regular file a write to path must replace, or create: for the user's file symbolic links
+// are followed (also to a target that does not exist yet); for the program's own it is path,
+// be it a link, a regular file or nothing. False, with the system's reason in problem, when
+// the chain of links loops or ends at anything but a regular file or nothing.
+bool ResolveFileTarget(const std::string& path, std::string& target, std::string& problem,
+                       FileOwner owner = FileOwner::User);
 
 // Reads the whole file into bytes, opening it without blocking and reading only a regular
 // file (after following links). Returns 1 when it was read, 0 when there is no such file,
@@ -50,8 +60,10 @@ int32_t WriteFileSafely(const std::string& path, std::string_view bytes, FileSta
 // The same, for callers that need no reason.
 int32_t WriteFileSafely(const std::string& path, std::string_view bytes);
 // The same for a file made of pieces, written one after the other, that need not be put
-// together in memory first (a header and a large block).
-int32_t WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces, std::string& problem);
+// together in memory first (a header and a large block); `owner` says how a link at path and
+// the old file's permissions are treated.
+int32_t WriteFileSafely(const std::string& path, std::span<const std::string_view> pieces, std::string& problem,
+                        FileOwner owner = FileOwner::User);
 
 // Removes the files that writes to target (a path ResolveFileTarget gave) left when they were
 // killed part way. Only safe while no other write to target can be under way.

@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "model/field.h"
-#include "store/data_directory.h"
 #include "tests/support/temp_directory.h"
 #include "ui/solver_window/drum_view.h"
 #include "session/solving_session.h"
+#include "solver/optimal/table_cache.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/solver_window.h"
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QStringLiteral("Trommelquirl"));
   QCoreApplication::setApplicationName(QStringLiteral("trommelquirl-solver-bench"));
 
-  const std::string cached = tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(tq::optimal::TableKind::Full);
+  const std::string cached = tq::optimal::CachedTablePath(tq::optimal::TableKind::Full);
   {
     // Makes sure the table is cached before the start is timed; a first run builds it here.
     SolverService warm(cached, tq::optimal::TableKind::Full);

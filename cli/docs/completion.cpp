@@ -45,7 +45,7 @@ std::string BashCompletion(std::span<const CommandInfo* const> commands) {
          "  if ((COMP_CWORD == 1)); then\n"
          "    COMPREPLY=($(compgen -W '";
   for (const CommandInfo* command : commands) out << command->Name << ' ';
-  out << "--help --version' -- \"$cur\"))\n"
+  out << "--help --version -h -V' -- \"$cur\"))\n"
          "    return\n"
          "  fi\n"
          "  local options files\n"

@@ -131,6 +131,8 @@ void WriteTail(std::ostream& out) {
          ".IR ~/.cache ),\n"
          "built on its first run and loaded on later ones;\n"
          "deleting it only makes the next run build it again.\n"
+         "A file there that cannot be read is said, with the reason, and built again in its place;\n"
+         "a symbolic link there is replaced, never written through.\n"
          ".SH SIGNALS\n"
          "SIGINT, SIGTERM and SIGHUP end a command at once, except\n"
          ".B solve\n"

@@ -15,8 +15,6 @@ namespace tq::optimal {
 
 namespace {
 
-struct BuildCancelled {};
-
 // A build keeps every core busy for seconds. Below normal priority, the front end's thread gets
 // a core the moment it wants one: measured in the solver window, the longest event-loop gap
 // during a build fell from about 60 ms to a few ms on two cores. Threads a build or a search
@@ -148,19 +146,22 @@ void BackgroundSolver::PrepareLoop() {
       std::shared_ptr<const PatternTable> table;
       lock.unlock();
       try {
-        const CachedTable cached = LoadOrBuild(spec.Path, spec.Kind, threads_, [this, &spec](const BuildProgress& progress) {
-          {
-            std::lock_guard stop(mutex_);
-            if (cancelBuild_ || ending_) throw BuildCancelled{};
-          }
-          const int percent = static_cast<int>(100 * progress.Filled / std::max<uint64_t>(1, progress.Total));
-          if (callbacks_.BuildProgress) callbacks_.BuildProgress({spec.Kind, percent});
-        });
+        const CachedTable cached = LoadOrBuild(
+            spec.Path, spec.Kind, threads_,
+            [this, &spec](const BuildProgress& progress) {
+              const int percent = static_cast<int>(100 * progress.Filled / std::max<uint64_t>(1, progress.Total));
+              if (callbacks_.BuildProgress) callbacks_.BuildProgress({spec.Kind, percent});
+            },
+            [this] {
+              std::lock_guard stop(mutex_);
+              return cancelBuild_ || ending_;
+            });
         table = cached.Table;
         report.Source = cached.Source;
         report.FileStatus = cached.FileStatus;
-      } catch (const BuildCancelled&) {
-        report.Failure = TableFailure::Cancelled;
+        report.LoadProblem = cached.LoadProblem;
+        report.SaveProblem = cached.SaveProblem;
+        if (cached.Source == TableSource::Stopped) report.Failure = TableFailure::Cancelled;
       } catch (const std::bad_alloc&) {
         report.Failure = TableFailure::NoMemory;
       } catch (const std::system_error&) {

@@ -51,6 +51,8 @@ struct TableReport {
   TableSource Source = TableSource::Loaded;
   LoadStatus FileStatus = LoadStatus::Missing;  // what the file held before any build
   TableFailure Failure = TableFailure::None;
+  std::string LoadProblem;  // why the file could not be read, when it could not (the system's words)
+  std::string SaveProblem;  // why a built table could not be kept there
   bool Strongest = false;  // the last table of the list: no stronger one follows
 };
 

@@ -59,15 +59,18 @@ class TableBuilder {
         count_(table.EntryCount()),
         threads_(std::max(1, threads)) {}
 
-  void Run(const BuildProgressCall& progress) {
+  // False when shouldStop said so before the table was complete.
+  bool Run(const BuildProgressCall& progress, const std::function<bool()>& shouldStop) {
     std::fill(entries_, entries_ + count_, UnsetEntry);
     uint64_t newest = SeedSolvedPositions(), filled = newest;
     for (int level = 0; newest > 0 && filled < count_; ++level) {
       const bool forward = newest <= count_ - filled;
-      newest = RunPass(static_cast<uint8_t>(level), forward);
+      newest = RunPass(static_cast<uint8_t>(level), forward, shouldStop);
+      if (stopped_.load(std::memory_order_relaxed)) return false;
       filled += newest;
       if (progress) progress({level + 1, filled, count_});
     }
+    return true;
   }
 
  private:
@@ -153,14 +156,18 @@ class TableBuilder {
     return seeded;
   }
 
-  // Gives the number of entries filled.
-  uint64_t RunPass(uint8_t level, bool forward) {
+  // Gives the number of entries filled. Only the calling thread asks shouldStop, between its
+  // blocks; every thread sees the answer before it takes its next block.
+  uint64_t RunPass(uint8_t level, bool forward, const std::function<bool()>& shouldStop) {
     std::atomic<int> nextBlock{0};
     std::atomic<uint64_t> filled{0};
+    const std::thread::id caller = std::this_thread::get_id();
     RunOnThreads(threads_, [&] {
+      const bool asks = shouldStop && std::this_thread::get_id() == caller;
       uint64_t mine = 0;
-      for (int block; (block = nextBlock.fetch_add(1)) < placements_.OrbitCount();) {
+      for (int block; !stopped_.load(std::memory_order_relaxed) && (block = nextBlock.fetch_add(1)) < placements_.OrbitCount();) {
         mine += forward ? ForwardBlock(block, level) : BackwardBlock(block, level);
+        if (asks && shouldStop()) stopped_.store(true, std::memory_order_relaxed);
       }
       filled += mine;
     });
@@ -235,11 +242,13 @@ class TableBuilder {
   uint8_t* entries_;
   uint64_t count_;
   int threads_;
+  std::atomic<bool> stopped_{false};
 };
 
-std::shared_ptr<const PatternTable> PatternTable::Build(TableKind kind, int threads, const BuildProgressCall& progress) {
+std::shared_ptr<const PatternTable> PatternTable::Build(TableKind kind, int threads, const BuildProgressCall& progress,
+                                                        const std::function<bool()>& shouldStop) {
   std::shared_ptr<PatternTable> table(new PatternTable(kind));
-  TableBuilder(*table, threads).Run(progress);
+  if (!TableBuilder(*table, threads).Run(progress, shouldStop)) return nullptr;
   return table;
 }
 

@@ -3,16 +3,21 @@
 // store's safe writer: a file without a name in its directory until complete, flushed and
 // renamed into its place, so that a reader finds the whole file or none, and a writer killed
 // part way leaves no 110 MB behind (and where it must be named, the next save removes it).
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 #include "solver/optimal/optimal_solver.h"
 #include "solver/optimal/table_shape.h"
-#include "store/data_directory.h"
 #include "store/safe_file.h"
 
 namespace tq::optimal {
@@ -71,27 +76,65 @@ std::string Header(TableKind kind, uint64_t count, uint64_t checksum) {
   return header;
 }
 
+// Opening the file, with the system's words for why it cannot be. It is opened without
+// blocking, since a pipe in the table's place would wait for a writer for ever, and only a
+// regular file is read.
+struct ClosesFile {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenFile = std::unique_ptr<std::FILE, ClosesFile>;
+
+LoadStatus OpenTableFile(const std::string& path, OpenFile& file, uint64_t& size, std::string& problem) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return LoadStatus::Missing;
+    problem = std::strerror(errno);
+    return LoadStatus::Unreadable;
+  }
+  struct stat info {};
+  const bool stated = ::fstat(fd, &info) == 0;
+  if (!stated || !S_ISREG(info.st_mode)) {
+    problem = !stated ? std::strerror(errno) : S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+    ::close(fd);
+    return LoadStatus::Unreadable;
+  }
+  size = static_cast<uint64_t>(info.st_size);
+  file.reset(::fdopen(fd, "rb"));
+  if (file == nullptr) {
+    problem = std::strerror(errno);
+    ::close(fd);
+    return LoadStatus::Unreadable;
+  }
+  return LoadStatus::Loaded;
+}
+
+bool ReadBytes(std::FILE* file, void* into, uint64_t count) { return std::fread(into, 1, count, file) == count; }
+
 }  // namespace
 
 struct TableFile {
-  static bool Save(const PatternTable& table, const std::string& path) {
+  static bool Save(const PatternTable& table, const std::string& path, std::string& problem) {
     const std::string header = Header(table.Kind(), table.EntryCount(), Checksum(table.Entries(), table.EntryCount()));
     // Programs that build the table at once write it without a lock: only the leftovers of
     // writers that were killed go.
-    std::string target, problem;
-    if (ResolveFileTarget(path, target, problem)) RemoveLeftoversOfEndedWriters(target);
+    std::string target;
+    if (ResolveFileTarget(path, target, problem, FileOwner::Program)) RemoveLeftoversOfEndedWriters(target);
+    problem.clear();
     const std::string_view pieces[] = {header, {reinterpret_cast<const char*>(table.Entries()), table.EntryCount()}};
-    return WriteFileSafely(path, pieces, problem) == 1;
+    // A cache, the program's own file: a link in its place is replaced rather than written
+    // through, since it may point at any file the user can write; a table reached through a
+    // link still loads, so a link to a shared table serves until the table is refused.
+    return WriteFileSafely(path, pieces, problem, FileOwner::Program) == 1;
   }
 
   static TableLoad Load(const std::string& path, TableKind kind) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error) return {nullptr, error == std::errc::no_such_file_or_directory ? LoadStatus::Missing : LoadStatus::Unreadable};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {nullptr, LoadStatus::Unreadable};
+    OpenFile in;
+    uint64_t size = 0;
+    std::string problem;
+    const LoadStatus opened = OpenTableFile(path, in, size, problem);
+    if (opened != LoadStatus::Loaded) return {nullptr, opened, std::move(problem)};
     char header[HeaderBytes];
-    if (!in.read(header, HeaderBytes)) return {nullptr, LoadStatus::Damaged};
+    if (!ReadBytes(in.get(), header, HeaderBytes)) return {nullptr, LoadStatus::Damaged};
     const uint64_t count = EntryCountOf(kind);
     if (std::memcmp(header, Mark, sizeof Mark) != 0 || GetNumber(header + 8, 4) != FormatVersion ||
         GetNumber(header + 12, 4) != static_cast<uint64_t>(kind) || GetNumber(header + 16, 8) != count) {
@@ -99,9 +142,7 @@ struct TableFile {
     }
     if (size != HeaderBytes + count) return {nullptr, LoadStatus::Damaged};
     std::shared_ptr<PatternTable> table(new PatternTable(kind));
-    if (!in.read(reinterpret_cast<char*>(table->MutableEntries()), static_cast<std::streamsize>(count))) {
-      return {nullptr, LoadStatus::Damaged};
-    }
+    if (!ReadBytes(in.get(), table->MutableEntries(), count)) return {nullptr, LoadStatus::Damaged};
     if (Checksum(table->Entries(), count) != GetNumber(header + 24, 8)) return {nullptr, LoadStatus::Damaged};
     return {std::move(table), LoadStatus::Loaded};
   }
@@ -111,17 +152,32 @@ std::string TableFileName(TableKind kind) {
   return kind == TableKind::Full ? "optimal-full.table" : "optimal-small.table";
 }
 
-bool PatternTable::Save(const std::string& path) const { return TableFile::Save(*this, path); }
+bool PatternTable::Save(const std::string& path, std::string& problem) const { return TableFile::Save(*this, path, problem); }
+
+bool PatternTable::Save(const std::string& path) const {
+  std::string problem;
+  return Save(path, problem);
+}
 
 TableLoad PatternTable::Load(const std::string& path, TableKind kind) { return TableFile::Load(path, kind); }
 
-CachedTable LoadOrBuild(const std::string& path, TableKind kind, int threads, const BuildProgressCall& progress) {
+CachedTable LoadOrBuild(const std::string& path, TableKind kind, int threads, const BuildProgressCall& progress,
+                        const std::function<bool()>& shouldStop) {
   TableLoad load = PatternTable::Load(path, kind);
-  if (load.Status == LoadStatus::Loaded) return {std::move(load.Table), TableSource::Loaded, load.Status};
-  std::shared_ptr<const PatternTable> table = PatternTable::Build(kind, threads, progress);
-  EnsureDirectoryOf(path);
-  const TableSource source = table->Save(path) ? TableSource::BuiltAndSaved : TableSource::BuiltNotSaved;
-  return {std::move(table), source, load.Status};
+  CachedTable cached{std::move(load.Table), TableSource::Loaded, load.Status, std::move(load.Problem), {}};
+  if (cached.FileStatus == LoadStatus::Loaded) return cached;
+  cached.Table = PatternTable::Build(kind, threads, progress, shouldStop);
+  if (cached.Table == nullptr) {
+    cached.Source = TableSource::Stopped;
+    return cached;
+  }
+  // The folder's own reason where it cannot be made: the save would only say it is missing.
+  std::error_code folder;
+  std::filesystem::create_directories(DirectoryOf(path), folder);
+  const bool saved = !folder && cached.Table->Save(path, cached.SaveProblem);
+  if (folder) cached.SaveProblem = folder.message();
+  cached.Source = saved ? TableSource::BuiltAndSaved : TableSource::BuiltNotSaved;
+  return cached;
 }
 
 }  // namespace tq::optimal

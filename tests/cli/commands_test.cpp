@@ -52,6 +52,7 @@ TEST(CliVersion, NamesTheProgramAndItsVersion) {
     EXPECT_EQ(run.Out, "trommelquirl-cli " + std::string(ProjectVersion) + "\n");
     EXPECT_EQ(run.Err, "");
   }
+  EXPECT_NE(RunCli({"--help"}).Out.find("\"trommelquirl-cli --version\" (or -V)"), std::string::npos);
 }
 
 TEST(CliUsage, RefusesCommandLinesItCannotRead) {

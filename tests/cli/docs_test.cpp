@@ -46,6 +46,17 @@ TEST(HelpText, IsFormattedFromTheTableWithOptionsInAColumnWithinTheWidth) {
   }
 }
 
+TEST(HelpText, ListsTheSummariesInOneColumnAfterTheLongestNameAndNamesBothVersionOptions) {
+  const CommandInfo shortName{.Name = "go", .Summary = "goes", .Run = RunNothing};
+  const CommandInfo longName{.Name = "rearrange-everything", .Summary = "rearranges", .Run = RunNothing};
+  const CommandInfo* usual[] = {&shortName};
+  EXPECT_EQ(CommandList(usual), "  go        goes\n");
+  const CommandInfo* withLong[] = {&shortName, &longName};
+  EXPECT_EQ(CommandList(withLong), "  go                    goes\n  rearrange-everything  rearranges\n");
+  EXPECT_NE(ManualPage(AllCommands(), "1", "2000-01-01").find(".BR \\-V \", \" \\-\\-version\n"), std::string::npos);
+  EXPECT_NE(BashCompletion(AllCommands()).find("--version -h -V'"), std::string::npos);
+}
+
 TEST(ManualPage, OnlyATableWhoseHelpDescribesEveryOptionPasses) {
   EXPECT_EQ(UndocumentedOptions(AllCommands()), std::vector<std::string>{});
   static constexpr OptionInfo options[] = {{.Name = "--seed", .Value = "S", .Text = "seed"}, {.Name = "--moves", .Value = "N"}};

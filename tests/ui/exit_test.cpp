@@ -109,6 +109,16 @@ std::string NotSavedLine(const std::filesystem::path& file, const std::string& r
   return "Solutions not saved: " + reason + "\n" + file.string() + "\n";
 }
 
+// The listed lines with the path's lines, which the list's width may break, put together again.
+std::string PathJoined(const std::string& listed) {
+  const size_t path = listed.find('\n') + 1;
+  std::string joined = listed.substr(0, path);
+  for (const char c : listed.substr(path)) {
+    if (c != '\n') joined += c;
+  }
+  return joined + "\n";
+}
+
 // The first Escape lists why the save failed and the program goes on; the second ends it.
 TEST(ProgramExit, AFailedSaveIsListedOnceAndTheNextEscapeEndsWithoutSaving) {
   const test::TempDirectory home;
@@ -117,14 +127,14 @@ TEST(ProgramExit, AFailedSaveIsListedOnceAndTheNextEscapeEndsWithoutSaving) {
   std::filesystem::create_directories(file);
   ProgramRun run = RunScript("quit-twice", home.Path());
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(file, "Is a directory"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(file, "Is a directory"));
   EXPECT_TRUE(std::filesystem::is_directory(file));
 
   std::filesystem::remove(file);
   test::WriteWholeFile(file, OldFile);
   run = RunScript("quit-twice", home.Path(), {{test::FileLimitVariable, "20"}});
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(file, "File too large"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(file, "File too large"));
   EXPECT_EQ(test::ReadWholeFile(file), OldFile);
   EXPECT_EQ(test::ExportedTexts(directory).size(), 0u);
 
@@ -134,7 +144,7 @@ TEST(ProgramExit, AFailedSaveIsListedOnceAndTheNextEscapeEndsWithoutSaving) {
   std::filesystem::create_directory(lock);
   run = RunScript("quit-twice", home.Path());
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(lock, "Lock file: Is a directory"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(lock, "Lock file: Is a directory"));
   EXPECT_EQ(test::ReadWholeFile(file), OldFile);
 }
 
@@ -189,12 +199,12 @@ TEST(ProgramExit, AnUnreadableFileOrAReadOnlyDirectoryKeepsTheOldFile) {
   ::chmod(file.c_str(), 0);
   ProgramRun run = RunScript("quit-twice", home.Path(), {{test::UnprivilegedVariable, "1"}});
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(file, "Permission denied"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(file, "Permission denied"));
 
   ::chmod(file.c_str(), 0644);
   run = RunScript("quit-twice", home.Path(), {{test::UnprivilegedVariable, "1"}});
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(file, "Permission denied"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(file, "Permission denied"));
   EXPECT_EQ(test::ReadWholeFile(file), OldFile);
   ::chmod(directory.c_str(), 0755);
 }
@@ -209,12 +219,12 @@ TEST(ProgramExit, APipeOrADeviceAsTheFileIsNeitherWaitedForNorReplaced) {
   ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
   ProgramRun run = RunScript("quit-twice", home.Path());
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(file, "Not a regular file"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(file, "Not a regular file"));
   std::filesystem::remove(file);
   std::filesystem::create_symlink("/dev/zero", file);
   run = RunScript("quit-twice", home.Path());
   EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, NotSavedLine(file, "Not a regular file"));
+  EXPECT_EQ(PathJoined(run.Out), NotSavedLine(file, "Not a regular file"));
   EXPECT_TRUE(std::filesystem::is_symlink(file));
 }
 

@@ -1,10 +1,12 @@
 // The commands: moves, scramble, reset, the search with its time line and export, and Escape.
 #include "ui/commands/commands.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/field.h"
 #include "model/moves.h"
@@ -107,6 +109,22 @@ bool RereadWhenFree() {
   HeldLineShowing = false;
   return false;
 }
+
+// Lists a path on as many lines as the list's width needs, since the list cannot scroll
+// sideways: each line as long as fits, broken after a slash where one fits, else between two
+// characters. Nothing is dropped: the lines together are the path.
+void ListPath(std::string_view path) {
+  while (!path.empty()) {
+    size_t fits = 0, afterSlash = 0;
+    while (fits < path.size() && ListLineFits(path.substr(0, fits + 1))) {
+      ++fits;
+      if (path[fits - 1] == '/') afterSlash = fits;
+    }
+    const size_t cut = fits == path.size() ? fits : afterSlash > 0 ? afterSlash : std::max<size_t>(fits, 1);
+    AddListLine(path.substr(0, cut));
+    path.remove_prefix(cut);
+  }
+}
 }  // namespace
 
 void ListSaveFailure(const SolutionsFileFault& fault) {
@@ -125,7 +143,7 @@ void ListSaveFailure(const SolutionsFileFault& fault) {
     }
   }
   AddListLine(line);
-  AddListLine(Windows1252FromUtf8(fault.File));
+  ListPath(Windows1252FromUtf8(fault.File));
   HeldLineShowing = false;
 }
 

@@ -25,7 +25,8 @@ int32_t EscapeCommand();
 void EndRequestCommand(int32_t cause);
 
 // Lists why a save failed: the reason first, on one line with "Solutions not saved:" where
-// the list's width allows, and the file at fault on a line of its own.
+// the list's width allows, and then the file at fault, on lines of its own, as many as the
+// list's width needs to show it whole.
 void ListSaveFailure(const SolutionsFileFault& fault);
 // Start-up's load of the solutions: it does not wait when another program holds the file.
 void LoadSolutionsWithoutWaiting();

@@ -14,9 +14,10 @@
 
 #include "model/field.h"
 #include "project_info.h"
-#include "store/data_directory.h"
-#include "ui/qt/no_display.h"
 #include "session/solving_session.h"
+#include "solver/optimal/table_cache.h"
+#include "ui/qt/no_display.h"
+#include "ui/qt/scale_factor.h"
 #include "ui/solver_window/kept_session.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  tq::KeepScaleFactorUsable("trommelquirl-solver");
   // Qt picks the platform; where none opens, one line says so and the status is 1.
   const tq::PlatformEnvironment environment{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                                             std::getenv("WAYLAND_DISPLAY")};
@@ -117,7 +119,7 @@ int main(int argc, char** argv) {
   // The Small table first: it answers in its quarter second while the Full one builds.
   std::vector<tq::optimal::TableSpec> tables;
   for (const tq::optimal::TableKind kind : {tq::optimal::TableKind::Small, tq::optimal::TableKind::Full}) {
-    tables.push_back({kind, tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(kind)});
+    tables.push_back({kind, tq::optimal::CachedTablePath(kind)});
   }
   tq::solver_window::SolverService solver(std::move(tables));
   tq::solver_window::SolverWindow window(solver, std::move(*session), keptPath);

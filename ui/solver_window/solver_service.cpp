@@ -1,17 +1,15 @@
 // The background solver's reports, posted to the window's thread.
 #include "ui/solver_window/solver_service.h"
 
+#include "solver/optimal/table_cache.h"
+
 #include <QMetaObject>
-#include <algorithm>
-#include <thread>
 
 namespace tq::solver_window {
 
-int SolverThreads() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
-
 SolverService::SolverService(std::vector<optimal::TableSpec> tables, QObject* parent)
     : QObject(parent), tablePath_(tables.empty() ? std::string() : tables.back().Path) {
-  solver_ = std::make_unique<optimal::BackgroundSolver>(std::move(tables), SolverThreads(), Posting());
+  solver_ = std::make_unique<optimal::BackgroundSolver>(std::move(tables), optimal::SolverThreads(), Posting());
 }
 
 SolverService::SolverService(std::string tablePath, optimal::TableKind kind, QObject* parent)

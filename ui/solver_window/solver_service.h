@@ -55,7 +55,4 @@ class SolverService : public QObject {
   std::unique_ptr<optimal::BackgroundSolver> solver_;
 };
 
-// Threads for a build or a search: one per core.
-int SolverThreads();
-
 }  // namespace tq::solver_window

@@ -571,13 +571,16 @@ void SolverWindow::OnTablePrepared(const optimal::TableReport& report) {
     cancelBuild_->hide();
   }
   if (report.Ready && report.Source == optimal::TableSource::BuiltNotSaved && report.Strongest) {
-    // Said in the side panel, not among the messages, so that it neither hides them nor goes.
-    tableNote_->setText(tr("The solver's table cannot be kept in %1; it is built again on every run.")
-                            .arg(FromStd(solver_.TablePath())));
+    // Said in the side panel, not among the messages, so that it neither hides them nor goes;
+    // the reason first, the whole path in the tooltip.
+    tableNote_->setText(tr("The solver's table cannot be kept (%1); it is built again on every run.")
+                            .arg(FromStd(report.SaveProblem)));
     tableNote_->setToolTip(FromStd(solver_.TablePath()));
     tableNote_->show();
   } else if (report.Ready && report.Strongest && report.Source == optimal::TableSource::BuiltAndSaved) {
-    Note(tr("The solver's table is built and kept for the next time."));
+    Note(report.LoadProblem.empty()
+             ? tr("The solver's table is built and kept for the next time.")
+             : tr("The solver's table could not be read (%1); it is built again and kept.").arg(FromStd(report.LoadProblem)));
   } else if (!report.Ready) {
     const bool others = solver_.TableReady();
     QString why;

@@ -319,7 +319,7 @@
     </message>
     <message>
         <location filename="../solver_window.cpp" line="198"/>
-        <location filename="../solver_window.cpp" line="473"/>
+        <location filename="../solver_window.cpp" line="478"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <location filename="../solver_window.cpp" line="200"/>
-        <location filename="../solver_window.cpp" line="476"/>
+        <location filename="../solver_window.cpp" line="481"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <location filename="../solver_window.cpp" line="217"/>
-        <location filename="../solver_window.cpp" line="467"/>
+        <location filename="../solver_window.cpp" line="472"/>
         <source>&amp;Play</source>
         <translation>&amp;Abspielen</translation>
     </message>
@@ -521,27 +521,27 @@
         <translation>Klicken Sie auf einen Platz, um ihn so zu machen: %1. An der Platzmarke tut die Taste %2 dasselbe.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="485"/>
+        <location filename="../solver_window.cpp" line="490"/>
         <source>Press Solve (%1) for a shortest solution.</source>
         <translation>Lösen (%1) findet eine kürzeste Lösung.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="490"/>
+        <location filename="../solver_window.cpp" line="495"/>
         <source>Next: %1 — move %2 of %3</source>
         <translation>Als Nächstes: %1 – Zug %2 von %3</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="544"/>
+        <location filename="../solver_window.cpp" line="549"/>
         <source>No solution: the solver could not run.</source>
         <translation>Keine Lösung: der Löser konnte nicht laufen.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="555"/>
+        <location filename="../solver_window.cpp" line="560"/>
         <source>Found a shortest solution in %1 ms, with the small table while the full one is built.</source>
         <translation>Eine kürzeste Lösung in %1 ms gefunden, mit der kleinen Tabelle, während die volle gebaut wird.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="556"/>
+        <location filename="../solver_window.cpp" line="561"/>
         <source>Found a shortest solution in %1 ms.</source>
         <translation>Eine kürzeste Lösung in %1 ms gefunden.</translation>
     </message>
@@ -551,156 +551,156 @@
         <translation>Farbe %1, %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="352"/>
+        <location filename="../solver_window.cpp" line="357"/>
         <source>Solve</source>
         <translation>Lösen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="364"/>
+        <location filename="../solver_window.cpp" line="369"/>
         <source>Solver&apos;s table: %p%</source>
         <translation>Tabelle des Lösers: %p %</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="368"/>
+        <location filename="../solver_window.cpp" line="373"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="373"/>
+        <location filename="../solver_window.cpp" line="378"/>
         <source>Cancelling the table&apos;s build…</source>
         <translation>Der Bau der Tabelle wird abgebrochen …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="394"/>
+        <location filename="../solver_window.cpp" line="399"/>
         <source>The long columns are down already; 5 slides them up.</source>
         <translation>Die langen Säulen stehen schon unten; 5 schiebt sie hoch.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="395"/>
+        <location filename="../solver_window.cpp" line="400"/>
         <source>The long columns are up already; 2 slides them down.</source>
         <translation>Die langen Säulen stehen schon oben; 2 schiebt sie hinunter.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="420"/>
+        <location filename="../solver_window.cpp" line="425"/>
         <source>Where you left off cannot be kept in %1: %2</source>
         <translation>Wo Sie aufgehört haben, kann nicht in %1 bleiben: %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="430"/>
+        <location filename="../solver_window.cpp" line="435"/>
         <source>Building the solver&apos;s table…</source>
         <translation>Die Tabelle des Lösers wird gebaut …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="430"/>
+        <location filename="../solver_window.cpp" line="435"/>
         <source>Preparing the solver&apos;s table…</source>
         <translation>Die Tabelle des Lösers wird vorbereitet …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="467"/>
+        <location filename="../solver_window.cpp" line="472"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="473"/>
+        <location filename="../solver_window.cpp" line="478"/>
         <source>&amp;Undo %1</source>
         <translation>%1 &amp;rückgängig</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="476"/>
+        <location filename="../solver_window.cpp" line="481"/>
         <source>&amp;Redo %1</source>
         <translation>%1 &amp;wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="481"/>
+        <location filename="../solver_window.cpp" line="486"/>
         <source>Solving…</source>
         <translation>Löse …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="530"/>
+        <location filename="../solver_window.cpp" line="535"/>
         <source>Start</source>
         <translation>Anfang</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="533"/>
+        <location filename="../solver_window.cpp" line="538"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="492"/>
-        <location filename="../solver_window.cpp" line="552"/>
-        <location filename="../solver_window.cpp" line="652"/>
+        <location filename="../solver_window.cpp" line="497"/>
+        <location filename="../solver_window.cpp" line="557"/>
+        <location filename="../solver_window.cpp" line="660"/>
         <source>The drum is solved.</source>
         <translation>Die Trommel ist gelöst.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="494"/>
-        <location filename="../solver_window.cpp" line="552"/>
-        <location filename="../solver_window.cpp" line="652"/>
+        <location filename="../solver_window.cpp" line="499"/>
+        <location filename="../solver_window.cpp" line="557"/>
+        <location filename="../solver_window.cpp" line="660"/>
         <source>Hint: %1</source>
         <translation>Tipp: %1</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="570"/>
-        <source>The solver&apos;s table cannot be kept in %1; it is built again on every run.</source>
-        <translation>Die Tabelle des Lösers kann nicht in %1 bleiben; sie wird bei jedem Start neu gebaut.</translation>
-    </message>
-    <message>
-        <location filename="../solver_window.cpp" line="575"/>
+        <location filename="../solver_window.cpp" line="582"/>
         <source>The solver&apos;s table is built and kept for the next time.</source>
         <translation>Die Tabelle des Lösers ist gebaut und für das nächste Mal gespeichert.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="580"/>
+        <location filename="../solver_window.cpp" line="583"/>
+        <source>The solver&apos;s table could not be read (%1); it is built again and kept.</source>
+        <translation>Die Tabelle des Lösers war nicht lesbar (%1); sie wird neu gebaut und gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../solver_window.cpp" line="588"/>
         <source>The solver&apos;s table was not built: cancelled.</source>
         <translation>Die Tabelle des Lösers wurde nicht gebaut: abgebrochen.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="581"/>
+        <location filename="../solver_window.cpp" line="589"/>
         <source>The solver&apos;s table was not built: not enough memory.</source>
         <translation>Die Tabelle des Lösers wurde nicht gebaut: zu wenig Speicher.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="582"/>
+        <location filename="../solver_window.cpp" line="590"/>
         <source>The solver could not start its threads.</source>
         <translation>Der Löser konnte seine Threads nicht starten.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="584"/>
+        <location filename="../solver_window.cpp" line="592"/>
         <source>%1 The small table answers meanwhile.</source>
         <translation>%1 Die kleine Tabelle antwortet solange.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="593"/>
+        <location filename="../solver_window.cpp" line="601"/>
         <source>Building the solver&apos;s table (once; about 5 seconds)…</source>
         <translation>Die Tabelle des Lösers wird gebaut (einmalig, etwa 5 Sekunden) …</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="611"/>
+        <location filename="../solver_window.cpp" line="619"/>
         <source>Edited the position; the solution is set aside. Undo brings it back.</source>
         <translation>Die Stellung ist geändert; die Lösung ist beiseitegelegt. Rückgängig holt sie zurück.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="619"/>
+        <location filename="../solver_window.cpp" line="627"/>
         <source>Not pasted. %1</source>
         <translation>Nicht eingefügt. %1</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="622"/>
+        <location filename="../solver_window.cpp" line="630"/>
         <source>Pasted: the drum shows this position already.</source>
         <translation>Eingefügt: Die Trommel zeigt diese Stellung schon.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="623"/>
+        <location filename="../solver_window.cpp" line="631"/>
         <source>Pasted a new position.</source>
         <translation>Eine neue Stellung eingefügt.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="632"/>
+        <location filename="../solver_window.cpp" line="640"/>
         <source>Copied the layout.</source>
         <translation>Die Stellung wurde kopiert.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../solver_window.cpp" line="638"/>
+        <location filename="../solver_window.cpp" line="646"/>
         <source>Copied the solution&apos;s %n moves as digits.</source>
         <translation>
             <numerusform>Den einen Zug der Lösung als Ziffer kopiert.</numerusform>
@@ -708,17 +708,17 @@
         </translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="717"/>
+        <location filename="../solver_window.cpp" line="725"/>
         <source>Added to the game&apos;s solutions in %1: the game now answers this position at once.</source>
         <translation>Zu den Lösungen des Spiels in %1 hinzugefügt: Das Spiel beantwortet diese Stellung jetzt sofort.</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="719"/>
+        <location filename="../solver_window.cpp" line="727"/>
         <source>Not Added</source>
         <translation>Nicht hinzugefügt</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="720"/>
+        <location filename="../solver_window.cpp" line="728"/>
         <source>The solution could not be added to %1:
 %2</source>
         <translation>Die Lösung konnte nicht zu %1 hinzugefügt werden:
@@ -780,12 +780,17 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="731"/>
+        <location filename="../solver_window.cpp" line="576"/>
+        <source>The solver&apos;s table cannot be kept (%1); it is built again on every run.</source>
+        <translation>Die Tabelle des Lösers kann nicht bleiben (%1); sie wird bei jedem Start neu gebaut.</translation>
+    </message>
+    <message>
+        <location filename="../solver_window.cpp" line="739"/>
         <source>About Trommelquirl Solver</source>
         <translation>Über den Trommelquirl-Löser</translation>
     </message>
     <message>
-        <location filename="../solver_window.cpp" line="732"/>
+        <location filename="../solver_window.cpp" line="740"/>
         <source>&lt;h3&gt;Trommelquirl Solver %1&lt;/h3&gt;&lt;p&gt;Set up any position of the drum, see its shortest solution and follow it move by move.&lt;/p&gt;&lt;p&gt;Copyright The Trommelquirl developers.&lt;br&gt;Released under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Trommelquirl-Löser %1&lt;/h3&gt;&lt;p&gt;Jede Stellung der Trommel aufbauen, ihre kürzeste Lösung sehen und ihr Zug für Zug folgen.&lt;/p&gt;&lt;p&gt;Copyright The Trommelquirl developers.&lt;br&gt;Veröffentlicht unter der MIT-Lizenz.&lt;/p&gt;</translation>
     </message>
