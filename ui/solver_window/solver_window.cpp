@@ -597,8 +597,12 @@ void SolverWindow::OnTablePrepared(const optimal::TableReport& report) {
 void SolverWindow::OnBuildProgress(const optimal::BuildReport& report) {
   if (!building_ && report.Kind == optimal::TableKind::Full) {
     building_ = true;
-    if (IsWaiting() || statusBar()->currentMessage().isEmpty()) {
-      Note(tr("Building the solver's table (once; about 5 seconds)…"), 0);
+    // Kept while a solve waits for it; otherwise said once, and the bar goes on showing it.
+    if (IsWaiting()) {
+      waitingNote_ = tr("Building the solver's table (once; about 5 seconds)…");
+      Note(waitingNote_, 0);
+    } else if (statusBar()->currentMessage().isEmpty()) {
+      Note(tr("Building the solver's table (once; about 5 seconds)…"));
     }
   }
   buildBar_->show();
