@@ -14,6 +14,8 @@ done
 
 FIRST_DISPLAY=91
 source "$(dirname "$0")/xvfb-session.sh"
+# Where the window leaves off goes to the scratch home too.
+unset XDG_STATE_HOME
 
 # No display at all, and one that does not answer: one line each, status 1, before any window.
 for display in "" ":$((display + 50))"; do
@@ -28,6 +30,14 @@ done
 status=0
 "$solver" "not a layout" 2>"$work/refused.err" || status=$?
 [ "$status" = 2 ] || fail "a bad layout gives status $status, not 2"
+
+# An option it does not know: one line and status 2, before any window; the version as -V.
+status=0
+"$solver" --nonsense-option 2>"$work/option.err" || status=$?
+[ "$status" = 2 ] || fail "an unknown option gives status $status, not 2"
+[ "$(wc -l <"$work/option.err")" = 1 ] || fail "an unknown option is answered with: $(cat "$work/option.err")"
+grep -q -- "--nonsense-option" "$work/option.err" || fail "the unknown option is not named: $(cat "$work/option.err")"
+"$solver" -V | grep -q '^trommelquirl-solver ' || fail "-V does not show the version"
 
 # Two turns of the upper half from the start, written with underscores: two turns back solve it.
 layout="32200_441135522_004431155_"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build make g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils xclip openbox
   librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev file

@@ -1,4 +1,4 @@
-// The data and cache directories after the XDG base directory rules, and the data directory's creation.
+// The data, cache and state directories after the XDG base directory rules, and the data directory's creation.
 #include "store/data_directory.h"
 
 #include <pwd.h>
@@ -41,6 +41,8 @@ std::string ProgramDirectoryIn(const char* variable, const char* underHome) {
 std::string DataDirectoryPath() { return ProgramDirectoryIn("XDG_DATA_HOME", "/.local/share/"); }
 
 std::string CacheDirectoryPath() { return ProgramDirectoryIn("XDG_CACHE_HOME", "/.cache/"); }
+
+std::string StateDirectoryPath() { return ProgramDirectoryIn("XDG_STATE_HOME", "/.local/state/"); }
 
 bool EnsureDataDirectory(const std::string& path) {
   if (path.empty()) return false;

@@ -16,11 +16,10 @@
 #include <vector>
 
 #include "model/field.h"
-#include "model/random.h"
-#include "store/data_directory.h"
 #include "tests/support/temp_directory.h"
 #include "ui/solver_window/drum_view.h"
-#include "ui/solver_window/layout_moves.h"
+#include "session/solving_session.h"
+#include "solver/optimal/table_cache.h"
 #include "ui/solver_window/layout_text.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/solver_window.h"
@@ -108,9 +107,8 @@ int main(int argc, char** argv) {
   const Clock::duration toolkitStart = Clock::now() - start;
   QCoreApplication::setOrganizationName(QStringLiteral("Trommelquirl"));
   QCoreApplication::setApplicationName(QStringLiteral("trommelquirl-solver-bench"));
-  tq::SeedRandom(2026);
 
-  const std::string cached = tq::CacheDirectoryPath() + "/" + tq::optimal::TableFileName(tq::optimal::TableKind::Full);
+  const std::string cached = tq::optimal::CachedTablePath(tq::optimal::TableKind::Full);
   {
     // Makes sure the table is cached before the start is timed; a first run builds it here.
     SolverService warm(cached, tq::optimal::TableKind::Full);
@@ -139,13 +137,15 @@ int main(int argc, char** argv) {
 
   // Solves: from the request to the solution on the screen, against the solver's own time.
   double solverSeconds = 0;
-  QObject::connect(&solver, &SolverService::Solved, [&](quint64, const QString&, const QString&, double seconds) { solverSeconds = seconds; });
+  QObject::connect(&solver, &SolverService::Solved, [&](const tq::optimal::SolveReport& report) { solverSeconds = report.Seconds; });
   GapWatch gaps;
   std::vector<double> overheads, solverTimes;
   int longest = 0;
   gaps.Start();
   for (int k = 0; k < solves; ++k) {
-    window.PasteLayout(QString::fromStdString(tq::solver_window::ScrambledLayout(tq::StartLayout, 2000)));
+    tq::session::SolvingSession scrambled(tq::StartLayout);
+    scrambled.Scramble(2026 + static_cast<uint64_t>(k));
+    window.PasteLayout(QString::fromStdString(scrambled.Layout()));
     const Clock::time_point asked = Clock::now();
     window.Solve();
     RunUntil([&] { return !window.IsWaiting(); });
@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
   std::printf("event loop during solves: longest gap %.1f ms\n", solveGap);
 
   // Animated moves along the last solution.
-  window.Action("animate")->setChecked(true);
+  window.Actions().Animate->setChecked(true);
   const int before = paints.paints;
   const Clock::time_point animating = Clock::now();
   gaps.Start();

@@ -35,7 +35,7 @@ class ScopedVariable {
   std::string old_;
 };
 
-// The data and the cache directory follow the same rules, each from its own variable; the
+// The data, cache and state directories follow the same rules, each from its own variable; the
 // other directory's variable is set to something else, which must not count.
 TEST(BaseDirectoryPaths, FollowAnAbsoluteXdgVariableElseHome) {
   struct Base {
@@ -47,6 +47,7 @@ TEST(BaseDirectoryPaths, FollowAnAbsoluteXdgVariableElseHome) {
   const Base bases[] = {
       {"XDG_DATA_HOME", "XDG_CACHE_HOME", DataDirectoryPath, "/home/anna/.local/share/trommelquirl"},
       {"XDG_CACHE_HOME", "XDG_DATA_HOME", CacheDirectoryPath, "/home/anna/.cache/trommelquirl"},
+      {"XDG_STATE_HOME", "XDG_DATA_HOME", StateDirectoryPath, "/home/anna/.local/state/trommelquirl"},
   };
   ScopedVariable home("HOME", "/home/anna");
   for (const Base& base : bases) {

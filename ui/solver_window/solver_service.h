@@ -1,19 +1,15 @@
-// The optimal solver behind the window: its table loaded or built in the background, and
-// solves on a worker thread, answered on the window's thread.
+// The optimal solver behind the window: a BackgroundSolver whose reports are posted to the
+// window's thread as signals. The threads, the tables and the request numbers live in
+// solver/optimal/background_solver.h; this class only carries them across to Qt.
 #pragma once
 
 #include <QObject>
-#include <QString>
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
+#include <vector>
 
-#include "solver/optimal/optimal_solver.h"
+#include "solver/optimal/background_solver.h"
 
 namespace tq::solver_window {
 
@@ -21,66 +17,42 @@ class SolverService : public QObject {
   Q_OBJECT
 
  public:
-  // The table is kept at `tablePath` (loaded from there, or built and saved there).
+  // The tables weakest first, each kept at its path (loaded from there, or built and saved
+  // there); solves use the strongest that is ready.
+  explicit SolverService(std::vector<optimal::TableSpec> tables, QObject* parent = nullptr);
+  // One table only: for tests and small machines.
   SolverService(std::string tablePath, optimal::TableKind kind, QObject* parent = nullptr);
-  // Stops a build or a solve under way and waits for the worker.
+  // Stops a build or a solve under way and waits for the solver's threads.
   ~SolverService() override;
 
-  // Starts loading or building the table, once; later calls do nothing while it is there or
-  // under way. After a cancel or a failure it starts again.
-  void PrepareTable();
-  bool TableReady() const { return table_ != nullptr; }
-  bool Preparing() const { return preparing_; }
+  // False when the system would not start the solver's threads: every solve then fails at once.
+  bool Started() const { return solver_->Started(); }
+  // Starts loading or building the tables, once (see BackgroundSolver::PrepareTables).
+  void PrepareTable() { solver_->PrepareTables(); }
+  bool TableReady() const { return solver_->AnyTableReady(); }
+  bool StrongestReady() const { return solver_->StrongestReady(); }
+  bool Preparing() const { return solver_->Preparing(); }
   // Stops a build at its next level (a second or so at most); TablePrepared then says so.
-  void CancelBuild();
+  void CancelBuild() { solver_->CancelBuild(); }
 
-  // Asks for a shortest solution of a layout the moves can reach, preparing the table first
-  // when needed. A request made while another runs replaces it: only the newest is answered.
-  // Gives the request's number, which Solved carries.
-  uint64_t Solve(const std::string& layout);
+  // Asks for a shortest solution; only the newest request is answered. Gives its number.
+  uint64_t Solve(const std::string& layout) { return solver_->Solve(layout); }
   // Forgets every request made so far: none of them is answered.
-  void Forget();
+  void Forget() { solver_->Forget(); }
 
-  // The table's file, as given.
+  // The strongest table's file.
   const std::string& TablePath() const { return tablePath_; }
 
  signals:
-  // The build's share done, 0 to 100, after each level.
-  void BuildProgress(int percent);
-  // The table is there (or not, after a cancel or a lack of memory: `failure` says which).
-  // `unsaved` when it was built but could not be kept in its file.
-  void TablePrepared(bool ready, bool built, bool unsaved, const QString& failure);
-  // The answer to request `request`; `seconds` is the solver's own time.
-  void Solved(quint64 request, const QString& layout, const QString& solution, double seconds);
+  void BuildProgress(const tq::optimal::BuildReport& report);
+  void TablePrepared(const tq::optimal::TableReport& report);
+  void Solved(const tq::optimal::SolveReport& report);
 
  private:
-  struct Job {
-    enum { Prepare, Solve } What;
-    uint64_t Request = 0;
-    std::string Layout;
-  };
-  void Work();
-  void RunPrepare();
-  void RunSolve(const Job& job);
-  void Post(Job job);
+  optimal::BackgroundCallbacks Posting();
 
   std::string tablePath_;
-  optimal::TableKind kind_;
-  std::shared_ptr<const optimal::PatternTable> table_;  // read and written on the window's thread
-  bool preparing_ = false;                              // the window's thread's view
-
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::deque<Job> jobs_;
-  bool ending_ = false;
-  std::atomic<bool> cancelBuild_{false};
-  std::atomic<uint64_t> newest_{0};
-  uint64_t requests_ = 0;
-  std::shared_ptr<const optimal::PatternTable> workerTable_;  // the worker's own reference
-  std::thread worker_;
+  std::unique_ptr<optimal::BackgroundSolver> solver_;
 };
-
-// Threads for a build or a search: one per core.
-int SolverThreads();
 
 }  // namespace tq::solver_window

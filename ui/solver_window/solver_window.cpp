@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -24,15 +26,18 @@
 #include <QVBoxLayout>
 
 #include "model/field.h"
-#include "model/layout_check.h"
 #include "model/moves.h"
 #include "project_info.h"
 #include "ui/render/ball_colours.h"
 #include "ui/solver_window/drum_view.h"
 #include "ui/solver_window/game_solutions.h"
 #include "ui/solver_window/keypad.h"
-#include "ui/solver_window/layout_moves.h"
+#include "ui/solver_window/keys_dialog.h"
+#include "ui/solver_window/kept_session.h"
+#include "ui/solver_window/drum_guide.h"
+#include "ui/solver_window/slot_painter.h"
 #include "ui/solver_window/layout_text.h"
+#include "ui/solver_window/screen_fit.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/texts.h"
 
@@ -40,22 +45,11 @@ namespace tq::solver_window {
 
 namespace {
 
-// A scramble as thorough as any person's: far more moves than the longest shortest solution.
-constexpr int ScrambleMoves = 2000;
+// Where the window left off is written this long after the last change: a burst of moves is
+// one write, and a quit soon after loses nothing, since closing writes too.
+constexpr int KeepMilliseconds = 1000;
 // Play shows one move this often: the 0.2 s move and a moment to see where it went.
 constexpr int PlayMilliseconds = 600;
-
-QIcon DiscIcon(int value) {
-  QPixmap pixmap(64, 64);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const BallColour& colour = BallColours[static_cast<size_t>(value)];
-  painter.setPen(QPen(Qt::black, 3));
-  painter.setBrush(QColor(colour.Red, colour.Green, colour.Blue));
-  painter.drawEllipse(QRectF(6, 6, 52, 52));
-  return QIcon(pixmap);
-}
 
 // A small drum with the half that turns and the arrow of its way, or the long columns' slide.
 QIcon MoveIcon(int code) {
@@ -97,37 +91,45 @@ QIcon MoveIcon(int code) {
   return QIcon(pixmap);
 }
 
-QString ChangeName(ChangeKind kind) {
+QIcon BlankIcon() {
+  QPixmap pixmap(64, 64);
+  pixmap.fill(Qt::transparent);
+  return QIcon(pixmap);
+}
+
+QString ChangeName(session::ChangeKind kind) {
   switch (kind) {
-    case ChangeKind::Move: return SolverWindow::tr("Move");
-    case ChangeKind::Step: return SolverWindow::tr("Step");
-    case ChangeKind::Edit: return SolverWindow::tr("Edit");
-    case ChangeKind::Paste: return SolverWindow::tr("Paste");
-    case ChangeKind::Scramble: return SolverWindow::tr("Scramble");
-    case ChangeKind::Reset: return SolverWindow::tr("Reset");
+    case session::ChangeKind::Move: return SolverWindow::tr("Move");
+    case session::ChangeKind::Step: return SolverWindow::tr("Step");
+    case session::ChangeKind::Edit: return SolverWindow::tr("Edit");
+    case session::ChangeKind::Paste: return SolverWindow::tr("Paste");
+    case session::ChangeKind::Scramble: return SolverWindow::tr("Scramble");
+    case session::ChangeKind::Reset: return SolverWindow::tr("Reset");
   }
   return {};
 }
 
-// The move that leads from one layout to the other, or 0: so that undo, redo and steps back
-// show their move too.
-int MoveBetween(const std::string& from, const std::string& to) {
-  if (FindLayoutFault(from).What != LayoutFault::Kind::None) return 0;
-  for (int code = MoveUpperRight; code <= MoveSlide; ++code) {
-    if (LayoutAfterMove(from, code) == to) return code;
-  }
-  return 0;
+// True when the long columns stand up (their empty slots in row 5), so that a slide moves them
+// down: for naming a slide of a position along the path.
+bool LongColumnsUp(std::string_view layout) {
+  return layout.size() == SlotCount && layout[SlotNumber(0, 5)] == ' ' && layout[SlotNumber(2, 5)] == ' ' &&
+         layout[SlotNumber(4, 5)] == ' ';
 }
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWidget* parent)
-    : QMainWindow(parent), solver_(solver), history_(layout) {
+SolverWindow::SolverWindow(SolverService& solver, session::SolvingSession session, std::string keptPath, QWidget* parent)
+    : QMainWindow(parent),
+      solver_(solver),
+      session_(std::move(session)),
+      scrambles_(std::random_device{}()),
+      keptPath_(std::move(keptPath)) {
   setWindowTitle(tr("Trommelquirl Solver"));
+  blankIcon_ = BlankIcon();
   drum_ = new DrumView(this);
-  drum_->SetLayout(layout);
+  drum_->SetLayout(session_.Layout());
   BuildActions();
   BuildMenus();
   BuildToolBar();
@@ -140,130 +142,147 @@ SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWi
   setCentralWidget(central);
   drum_->setFocus();
 
-  connect(drum_, &DrumView::SlotClicked, this, [this](int slot) { EditSlot(slot, palette_->checkedId() + 1); });
+  connect(drum_, &DrumView::SlotClicked, this, [this](int slot) { EditSlot(slot, palette_->checkedId()); });
   connect(drum_, &DrumView::SlotEdited, this, &SolverWindow::EditSlot);
   connect(&solver_, &SolverService::Solved, this, &SolverWindow::OnSolved);
   connect(&solver_, &SolverService::TablePrepared, this, &SolverWindow::OnTablePrepared);
   connect(&solver_, &SolverService::BuildProgress, this, &SolverWindow::OnBuildProgress);
   playTimer_.setInterval(PlayMilliseconds);
-  connect(&playTimer_, &QTimer::timeout, this, &SolverWindow::Next);
+  connect(&playTimer_, &QTimer::timeout, this, &SolverWindow::PlayTick);
+  // Kept a moment after the last change, not on every key: each write is flushed to the disk.
+  keepTimer_.setSingleShot(true);
+  keepTimer_.setInterval(KeepMilliseconds);
+  connect(&keepTimer_, &QTimer::timeout, this, &SolverWindow::KeepSession);
+  keptText_ = keptPath_.empty() ? std::string() : session_.SavedText();
 
   QSettings settings;
   // The first time, room for a drum of twice the game's size beside the solution.
-  if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(900, 620);
-  Action("animate")->setChecked(settings.value("view/animate", true).toBool());
-  Action("numbers")->setChecked(settings.value("view/colourNumbers", false).toBool());
-  drum_->SetAnimate(Action("animate")->isChecked());
-  drum_->SetShowColourNumbers(Action("numbers")->isChecked());
+  // Never more than the screen has: at a scale factor of 2 on a 1600x1000 screen that is about
+  // 800x470 of the 900x620 wanted.
+  if (!restoreGeometry(settings.value("window/geometry").toByteArray())) {
+    resize(FitOnScreen(QSize(900, 620), screen()->availableGeometry().size()));
+  }
+  actions_.Animate->setChecked(settings.value("view/animate", true).toBool());
+  actions_.Numbers->setChecked(settings.value("view/colourNumbers", false).toBool());
+  drum_->SetAnimate(actions_.Animate->isChecked());
+  drum_->SetShowColourNumbers(actions_.Numbers->isChecked());
+  ShowPath();
   Refresh();
 }
 
+SolverWindow::SolverWindow(SolverService& solver, const std::string& layout, QWidget* parent)
+    : SolverWindow(solver, session::SolvingSession(layout), {}, parent) {}
+
 SolverWindow::~SolverWindow() = default;
 
-QAction* SolverWindow::Action(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
-
-QAction* SolverWindow::AddAction(const char* name, const QString& text, const QKeySequence& key, void (SolverWindow::*slot)()) {
+QAction* SolverWindow::AddAction(const QString& text, const QKeySequence& key, const QString& what, void (SolverWindow::*slot)()) {
   auto* action = new QAction(text, this);
-  action->setObjectName(QString::fromLatin1(name));
   if (!key.isEmpty()) action->setShortcut(key);
+  action->setWhatsThis(what);
   if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
   addAction(action);
   return action;
 }
 
 void SolverWindow::BuildActions() {
-  const std::array<int, 5> codes = {MoveUpperLeft, MoveUpperRight, MoveLowerLeft, MoveLowerRight, MoveSlide};
-  const std::array<const char*, 5> names = {"upperLeft", "upperRight", "lowerLeft", "lowerRight", "slide"};
-  for (size_t i = 0; i < codes.size(); ++i) {
-    QAction* action = AddAction(names[i], MoveText(codes[i]), {}, nullptr);
-    action->setIcon(MoveIcon(codes[i]));
-    connect(action, &QAction::triggered, this, [this, code = codes[i]] { ApplyMove(code); });
-    moveActions_[i] = action;
+  for (int code = MoveUpperRight; code <= MoveSlide; ++code) {
+    QAction* action = AddAction(MoveText(code), {}, MoveText(code), nullptr);
+    action->setIcon(MoveIcon(code));
+    connect(action, &QAction::triggered, this, [this, code] { ApplyMove(code); });
+    actions_.Moves[static_cast<size_t>(code - 1)] = action;
   }
+  actions_.Move(MoveSlide)->setWhatsThis(tr("Slide the long columns down, up"));
+  SolverActions& a = actions_;
   // The menus name what undo and redo take back; the tool bar keeps one short word, so that its
   // buttons stay where they are.
-  AddAction("undo", tr("&Undo"), QKeySequence::Undo, &SolverWindow::Undo)->setIconText(tr("Undo"));
-  AddAction("redo", tr("&Redo"), QKeySequence(tr("Ctrl+Shift+Z")), &SolverWindow::Redo)->setIconText(tr("Redo"));
-  AddAction("copyLayout", tr("&Copy Layout"), QKeySequence::Copy, &SolverWindow::CopyLayout);
-  AddAction("copySolution", tr("Copy &Solution"), QKeySequence(tr("Ctrl+Shift+C")), &SolverWindow::CopySolution);
-  AddAction("paste", tr("&Paste Layout"), QKeySequence::Paste, &SolverWindow::PasteFromClipboard);
-  AddAction("scramble", tr("Sc&ramble"), QKeySequence(tr("Ctrl+R")), &SolverWindow::Scramble);
-  AddAction("reset", tr("Rese&t"), QKeySequence(tr("Ctrl+Home")), &SolverWindow::Reset);
-  QAction* solve = AddAction("solve", tr("&Solve"), {}, &SolverWindow::Solve);
-  solve->setShortcuts({QKeySequence(tr("Ctrl+Return")), QKeySequence(tr("Ctrl+Enter"))});
-  AddAction("hint", tr("&Hint"), QKeySequence(tr("H")), &SolverWindow::Hint);
-  AddAction("next", tr("&Next Move"), QKeySequence(tr("Right")), &SolverWindow::Next);
-  AddAction("previous", tr("&Previous Move"), QKeySequence(tr("Left")), &SolverWindow::Previous);
-  AddAction("first", tr("To the S&tart"), QKeySequence(tr("Home")), &SolverWindow::First);
-  AddAction("last", tr("To the &End"), QKeySequence(tr("End")), &SolverWindow::Last);
-  AddAction("play", tr("&Play"), QKeySequence(tr("Space")), &SolverWindow::PlayOrPause);
-  AddAction("addToGame", tr("&Add to the Game's Solutions"), {}, &SolverWindow::AddToGame);
-  AddAction("quit", tr("&Quit"), QKeySequence::Quit, nullptr);
-  connect(Action("quit"), &QAction::triggered, this, &QWidget::close);
-  QAction* animate = AddAction("animate", tr("&Animate Moves"), {}, nullptr);
-  animate->setCheckable(true);
-  connect(animate, &QAction::toggled, this, [this](bool on) {
+  a.Undo = AddAction(tr("&Undo"), QKeySequence::Undo, tr("Undo any change"), &SolverWindow::Undo);
+  a.Undo->setIconText(tr("Undo"));
+  a.Redo = AddAction(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("Redo what was undone"), &SolverWindow::Redo);
+  a.Redo->setIconText(tr("Redo"));
+  a.CopyLayout = AddAction(tr("&Copy Layout"), QKeySequence::Copy,
+                           tr("Copy the layout (26 characters, “_” for an empty slot)"), &SolverWindow::CopyLayout);
+  a.CopySolution = AddAction(tr("Copy &Solution"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                             tr("Copy the solution's moves as digits (1 to 5)"), &SolverWindow::CopySolution);
+  a.Paste = AddAction(tr("&Paste Layout"), QKeySequence::Paste, tr("Paste a layout"), &SolverWindow::PasteFromClipboard);
+  a.Scramble = AddAction(tr("Sc&ramble"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Scramble the drum"), &SolverWindow::Scramble);
+  a.Reset = AddAction(tr("Rese&t"), QKeySequence(Qt::CTRL | Qt::Key_Home), tr("Reset to the start position"), &SolverWindow::Reset);
+  a.Solve = AddAction(tr("&Solve"), {}, tr("Solve: find a shortest solution"), &SolverWindow::Solve);
+  a.Solve->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  a.Hint = AddAction(tr("&Hint"), QKeySequence(Qt::Key_H), tr("Hint: mark the first move of a shortest solution"), &SolverWindow::Hint);
+  a.Next = AddAction(tr("&Next Move"), QKeySequence(Qt::Key_Right), tr("Follow the solution: the next move"), &SolverWindow::Next);
+  a.Previous = AddAction(tr("&Previous Move"), QKeySequence(Qt::Key_Left), tr("Take the last move of the solution back"),
+                         &SolverWindow::Previous);
+  a.First = AddAction(tr("To the S&tart"), QKeySequence(Qt::Key_Home), tr("Jump to the solution's start"), &SolverWindow::First);
+  a.Last = AddAction(tr("To the &End"), QKeySequence(Qt::Key_End), tr("Jump to the solution's end"), &SolverWindow::Last);
+  a.Play = AddAction(tr("&Play"), QKeySequence(Qt::Key_Space), tr("Play the rest of the solution, pause"), &SolverWindow::PlayOrPause);
+  a.AddToGame = AddAction(tr("&Add to the Game's Solutions"), {}, tr("Add the solution to the game's solutions"),
+                          &SolverWindow::AddToGame);
+  a.Quit = AddAction(tr("&Quit"), QKeySequence::Quit, tr("Quit"), nullptr);
+  connect(a.Quit, &QAction::triggered, this, &QWidget::close);
+  a.Animate = AddAction(tr("&Animate Moves"), {}, tr("Animate the moves"), nullptr);
+  a.Animate->setCheckable(true);
+  connect(a.Animate, &QAction::toggled, this, [this](bool on) {
     drum_->SetAnimate(on);
     QSettings().setValue("view/animate", on);
   });
-  QAction* numbers = AddAction("numbers", tr("Show &Colour Numbers"), {}, nullptr);
-  numbers->setCheckable(true);
-  connect(numbers, &QAction::toggled, this, [this](bool on) {
+  a.Numbers = AddAction(tr("Show &Colour Numbers"), {}, tr("Show the colours' numbers on the balls"), nullptr);
+  a.Numbers->setCheckable(true);
+  connect(a.Numbers, &QAction::toggled, this, [this](bool on) {
     drum_->SetShowColourNumbers(on);
     QSettings().setValue("view/colourNumbers", on);
   });
-  AddAction("keys", tr("&Keys"), QKeySequence::HelpContents, &SolverWindow::ShowKeys);
-  AddAction("about", tr("&About Trommelquirl Solver"), {}, &SolverWindow::ShowAbout);
+  a.Keys = AddAction(tr("&Keys"), QKeySequence::HelpContents, tr("This list"), &SolverWindow::ShowKeys);
+  a.DrumGuide = AddAction(tr("How to Read the &Drum"), {}, tr("How the picture maps onto the drum in your hand"), nullptr);
+  connect(a.DrumGuide, &QAction::triggered, this, [this] { ShowDrumGuide(this); });
+  a.About = AddAction(tr("&About Trommelquirl Solver"), {}, tr("About the program"), &SolverWindow::ShowAbout);
+  for (int code = MoveUpperRight; code <= MoveSlide; ++code) ShowKeypadKeys(a.Move(code), code);
+  for (QAction* action : a.All()) {
+    if (action->property("keypadKeys").isValid()) continue;
+    ShowKeysInToolTip(action);
+  }
 }
 
 void SolverWindow::BuildMenus() {
+  SolverActions& a = actions_;
   // The desktop's own icons where its theme has them; the tool bar shows the words otherwise.
-  const std::pair<const char*, const char*> icons[] = {
-      {"undo", "edit-undo"}, {"redo", "edit-redo"}, {"copyLayout", "edit-copy"}, {"paste", "edit-paste"},
-      {"quit", "application-exit"}, {"keys", "help-keyboard-shortcuts"}, {"about", "help-about"}};
-  for (const auto& [name, icon] : icons) {
-    if (QIcon::hasThemeIcon(QString::fromLatin1(icon))) Action(name)->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
+  const std::pair<QAction*, const char*> icons[] = {{a.Undo, "edit-undo"}, {a.Redo, "edit-redo"},
+                                                    {a.CopyLayout, "edit-copy"}, {a.Paste, "edit-paste"},
+                                                    {a.Quit, "application-exit"}, {a.Keys, "help-keyboard-shortcuts"},
+                                                    {a.About, "help-about"}};
+  for (const auto& [action, icon] : icons) {
+    if (QIcon::hasThemeIcon(QString::fromLatin1(icon))) action->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
   }
-
-  QMenu* file = menuBar()->addMenu(tr("&File"));
-  file->addAction(Action("addToGame"));
-  file->addSeparator();
-  file->addAction(Action("quit"));
-  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-  for (const char* name : std::initializer_list<const char*>{"undo", "redo", nullptr, "copyLayout", "copySolution", "paste", nullptr, "scramble", "reset"}) {
-    if (name == nullptr) {
-      edit->addSeparator();
-    } else {
-      edit->addAction(Action(name));
+  const auto fill = [](QMenu* menu, std::initializer_list<QAction*> entries) {
+    for (QAction* action : entries) {
+      if (action == nullptr) {
+        menu->addSeparator();
+      } else {
+        menu->addAction(action);
+      }
     }
-  }
-  QMenu* moves = menuBar()->addMenu(tr("&Moves"));
-  for (QAction* action : moveActions_) moves->addAction(action);
-  QMenu* solve = menuBar()->addMenu(tr("&Solution"));
-  for (const char* name : std::initializer_list<const char*>{"solve", "hint", nullptr, "next", "previous", "first", "last", "play"}) {
-    if (name == nullptr) {
-      solve->addSeparator();
-    } else {
-      solve->addAction(Action(name));
-    }
-  }
-  QMenu* view = menuBar()->addMenu(tr("&View"));
-  view->addAction(Action("animate"));
-  view->addAction(Action("numbers"));
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  help->addAction(Action("keys"));
-  help->addAction(Action("about"));
+  };
+  fill(menuBar()->addMenu(tr("&File")), {a.AddToGame, nullptr, a.Quit});
+  fill(menuBar()->addMenu(tr("&Edit")), {a.Undo, a.Redo, nullptr, a.CopyLayout, a.CopySolution, a.Paste, nullptr, a.Scramble, a.Reset});
+  fill(menuBar()->addMenu(tr("&Moves")), {a.Move(MoveUpperLeft), a.Move(MoveUpperRight), a.Move(MoveLowerLeft),
+                                          a.Move(MoveLowerRight), a.Move(MoveSlide)});
+  fill(menuBar()->addMenu(tr("&Solution")), {a.Solve, a.Hint, nullptr, a.Next, a.Previous, a.First, a.Last, a.Play});
+  fill(menuBar()->addMenu(tr("&View")), {a.Animate, a.Numbers});
+  fill(menuBar()->addMenu(tr("&Help")), {a.DrumGuide, a.Keys, nullptr, a.About});
 }
 
 void SolverWindow::BuildToolBar() {
   QToolBar* bar = addToolBar(tr("Moves"));
   bar->setObjectName("toolBar");
   bar->setMovable(false);
-  for (QAction* action : moveActions_) bar->addAction(action);
-  bar->addSeparator();
-  for (const char* name : {"undo", "redo", "scramble", "reset"}) bar->addAction(Action(name));
-  bar->addSeparator();
-  for (const char* name : {"solve", "hint"}) bar->addAction(Action(name));
+  const SolverActions& a = actions_;
+  for (QAction* action : std::initializer_list<QAction*>{a.Move(MoveUpperLeft), a.Move(MoveUpperRight), a.Move(MoveLowerLeft), a.Move(MoveLowerRight),
+                          a.Move(MoveSlide), nullptr, a.Undo, a.Redo, a.Scramble, a.Reset, nullptr, a.Solve, a.Hint}) {
+    if (action == nullptr) {
+      bar->addSeparator();
+    } else {
+      bar->addAction(action);
+    }
+  }
   // The keys belong to the drum and the window: no button takes the focus from them.
   for (QWidget* child : bar->findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
 }
@@ -279,16 +298,23 @@ QWidget* SolverWindow::BuildSidePanel() {
   for (int colour = -1; colour <= 5; ++colour) {
     auto* button = new QToolButton(panel);
     button->setCheckable(true);
-    button->setIcon(DiscIcon(colour + 1));
+    // The slot as the drum paints it, with its digit: the empty one a hole, never a dark ball.
+    button->setIcon(SlotIcon(colour + 1, true));
     button->setIconSize(QSize(24, 24));
-    button->setFocusPolicy(Qt::NoFocus);
-    const QString name = colour < 0 ? tr("Empty slot (.)") : tr("Colour %1, %2").arg(colour).arg(ColourName(colour));
-    button->setToolTip(tr("Click a slot to make it: %1").arg(name));
+    const QString key = colour < 0 ? QStringLiteral(".") : QString::number(colour);
+    // The balls carry their digit in the icon; the hole has none, so its key stands beside it.
+    button->setText(key);
+    button->setToolButtonStyle(colour < 0 ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::TabFocus);  // Tab reaches the palette
+    const QString name = colour < 0 ? tr("Empty slot") : tr("Colour %1, %2").arg(colour).arg(ColourName(colour));
+    button->setToolTip(tr("Click a slot to make it: %1. At the slot cursor, the key %2 does the same.").arg(name, key));
     button->setAccessibleName(name);
-    palette_->addButton(button, colour);
+    // Ids as EditSlot takes them: 0 for empty, 1 to 6 for colours 0 to 5 (an id of -1 would
+    // ask the group to choose one, and the empty slot's button would give none of them).
+    palette_->addButton(button, colour + 1);
     paletteRow->addWidget(button);
   }
-  palette_->button(0)->setChecked(true);
+  palette_->button(1)->setChecked(true);
   paletteRow->addStretch();
   column->addLayout(paletteRow);
 
@@ -301,15 +327,36 @@ QWidget* SolverWindow::BuildSidePanel() {
   length_->setWordWrap(true);
   column->addWidget(length_);
 
+  next_ = new QLabel(panel);
+  next_->setObjectName(QStringLiteral("nextMove"));
+  next_->setWordWrap(true);
+  next_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
+  column->addWidget(next_);
+
   steps_ = new QListWidget(panel);
-  steps_->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches the list; Up and Down there step through the solution as Left and Right do.
+  steps_->setFocusPolicy(Qt::TabFocus);
   steps_->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(steps_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { StepTo(steps_->row(item)); });
+  steps_->setIconSize(QSize(16, 16));
+  // A long move's words wrap onto a second line rather than hide behind a sideways scroll bar
+  // (German at a scale factor of 2 is wider than the list).
+  steps_->setWordWrap(true);
+  steps_->setResizeMode(QListView::Adjust);
+  steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  connect(steps_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && row != session_.Step()) StepTo(row);
+  });
   column->addWidget(steps_, 1);
 
+  tableNote_ = new QLabel(panel);
+  tableNote_->setObjectName("tableNote");
+  tableNote_->setWordWrap(true);
+  tableNote_->hide();
+  column->addWidget(tableNote_);
+
   solveButton_ = new QPushButton(tr("Solve"), panel);
-  solveButton_->setFocusPolicy(Qt::NoFocus);
-  solveButton_->setToolTip(tr("Find a shortest solution (Ctrl+Return)"));
+  solveButton_->setFocusPolicy(Qt::TabFocus);
+  solveButton_->setToolTip(actions_.Solve->toolTip());
   connect(solveButton_, &QPushButton::clicked, this, &SolverWindow::Solve);
   column->addWidget(solveButton_);
   return panel;
@@ -330,15 +377,11 @@ void SolverWindow::BuildStatusBar() {
     solver_.CancelBuild();
     Note(tr("Cancelling the table's build…"));
   });
-  tableNote_ = new QLabel(this);
-  tableNote_->setObjectName("tableNote");
-  tableNote_->hide();
-  statusBar()->addPermanentWidget(tableNote_);
   statusBar()->addPermanentWidget(buildBar_);
   statusBar()->addPermanentWidget(cancelBuild_);
 }
 
-void SolverWindow::Note(const QString& text) { statusBar()->showMessage(text); }
+void SolverWindow::Note(const QString& text, int seconds) { statusBar()->showMessage(text, seconds * 1000); }
 
 bool SolverWindow::event(QEvent* event) {
   // Keypad keys are moves also where a shortcut would take the same key from the cursor block
@@ -348,8 +391,8 @@ bool SolverWindow::event(QEvent* event) {
     const KeypadMove move = KeypadMoveOf(key->key(), key->modifiers());
     if (move != KeypadMove::None) {
       if (event->type() == QEvent::KeyPress) {
-        const bool valid = FindLayoutFault(Layout()).What == LayoutFault::Kind::None;
-        const int code = valid ? MoveCodeOf(move, LongColumnsUp(Layout())) : 0;
+        const bool valid = session_.Valid();
+        const int code = valid ? MoveCodeOf(move, session_.LongColumnsUp()) : 0;
         if (code != 0) {
           ApplyMove(code);
         } else if (valid) {
@@ -366,259 +409,322 @@ bool SolverWindow::event(QEvent* event) {
 
 void SolverWindow::closeEvent(QCloseEvent* event) {
   QSettings().setValue("window/geometry", saveGeometry());
+  KeepSession();
   event->accept();
 }
 
-void SolverWindow::Change(std::string layout, ChangeKind kind) {
-  const std::string before = history_.Layout();
-  if (!history_.Change(std::move(layout), kind)) return;
-  AfterChange(before, kind);
+void SolverWindow::KeepSession() {
+  keepTimer_.stop();
+  if (keptPath_.empty()) return;
+  const std::string text = session_.SavedText();
+  if (text == keptText_) return;
+  std::string problem;
+  if (WriteKeptSession(keptPath_, text, problem)) {
+    keptText_ = text;
+  } else {
+    Note(tr("Where you left off cannot be kept in %1: %2").arg(FromStd(keptPath_), FromStd(problem)));
+  }
 }
 
-void SolverWindow::AfterChange(const std::string& before, ChangeKind kind) {
-  const std::string& now = history_.Layout();
-  drum_->SetLayout(now, MoveBetween(before, now));
-  hintMove_ = 0;
-  if (kind != ChangeKind::Step) playTimer_.stop();
-  const bool valid = FindLayoutFault(now).What == LayoutFault::Kind::None;
-  const int step = path_.Empty() ? -1 : path_.StepOf(now, step_);
-  if (step >= 0) {
-    step_ = step;
-  } else {
-    const bool hadPath = !path_.Empty() || waiting_ == Waiting::Solution;
-    path_ = {};
-    step_ = -1;
-    ShowPath();
+void SolverWindow::AfterEvent() {
+  // The session's request goes to the solver; a wait the session gave up stops the solver too.
+  if (const std::optional<session::SolveRequest> request = session_.TakeSolveRequest()) {
+    sessionRequest_ = request->Number;
+    serviceRequest_ = solver_.Solve(request->Layout);
+    if (!solver_.TableReady()) {
+      waitingNote_ = building_ ? tr("Building the solver's table…") : tr("Preparing the solver's table…");
+      Note(waitingNote_, 0);
+    }
+  } else if (session_.WaitingFor() == session::Waiting::Nothing && serviceRequest_ != 0) {
     solver_.Forget();
-    waiting_ = Waiting::Nothing;
-    // Off the path by a move of the user's own (or by undo and redo): the way on from here is
-    // found at once. A new position set up by hand waits to be asked.
-    const bool ownMove = kind == ChangeKind::Move || kind == ChangeKind::Step;
-    if (hadPath && valid && ownMove) AskSolver(Waiting::Solution);
+    serviceRequest_ = 0;
   }
+  // A wait that ended without an answer (the position changed) leaves no stale word behind.
+  if (!IsWaiting() && !waitingNote_.isEmpty() && statusBar()->currentMessage() == waitingNote_) statusBar()->clearMessage();
+  if (session_.Playing() && !playTimer_.isActive()) playTimer_.start();
+  if (!session_.Playing()) playTimer_.stop();
+  if (drum_->Layout() != session_.Layout()) drum_->SetLayout(session_.Layout(), session_.LastMove());
+  if (!(shownPath_ == session_.Path())) ShowPath();
   Refresh();
+  if (!keptPath_.empty() && session_.SavedText() != keptText_) keepTimer_.start();
 }
 
 void SolverWindow::Refresh() {
-  const std::string& layout = history_.Layout();
-  const LayoutFault fault = FindLayoutFault(layout);
-  const bool valid = fault.What == LayoutFault::Kind::None;
-  reason_->setText(FaultText(fault));
+  const std::string& layout = session_.Layout();
+  const bool valid = session_.Valid();
+  reason_->setText(FaultsText(session_.Faults(), layout));
   reason_->setVisible(!valid);
-  for (QAction* action : moveActions_) action->setEnabled(valid);
-  Action("solve")->setEnabled(valid);
+  std::vector<int> faulty;
+  for (const session::MarkedFault& fault : session_.Faults()) faulty.insert(faulty.end(), fault.Slots.begin(), fault.Slots.end());
+  drum_->SetMarkedSlots(std::move(faulty));
+  for (QAction* action : actions_.Moves) action->setEnabled(valid);
+  actions_.Solve->setEnabled(valid);
   solveButton_->setEnabled(valid);
-  Action("hint")->setEnabled(valid);
-  const bool onPath = step_ >= 0;
-  Action("next")->setEnabled(onPath && step_ < path_.Length());
-  Action("previous")->setEnabled(onPath && step_ > 0);
-  Action("first")->setEnabled(onPath && step_ > 0);
-  Action("last")->setEnabled(onPath && step_ < path_.Length());
-  Action("play")->setEnabled(onPath && path_.Length() > 0);
-  Action("play")->setText(playTimer_.isActive() ? tr("&Pause") : tr("&Play"));
-  Action("copySolution")->setEnabled(!path_.Empty());
-  Action("addToGame")->setEnabled(!path_.Empty() && path_.Length() > 0);
-  QAction* undo = Action("undo");
-  undo->setEnabled(history_.CanUndo());
-  undo->setText(history_.CanUndo() ? tr("&Undo %1").arg(ChangeName(history_.UndoKind())) : tr("&Undo"));
-  QAction* redo = Action("redo");
-  redo->setEnabled(history_.CanRedo());
-  redo->setText(history_.CanRedo() ? tr("&Redo %1").arg(ChangeName(history_.RedoKind())) : tr("&Redo"));
+  actions_.Hint->setEnabled(valid);
+  const session::SolutionPath& path = session_.Path();
+  const int step = session_.Step();
+  const bool onPath = step >= 0;
+  actions_.Next->setEnabled(onPath && step < path.Length());
+  actions_.Previous->setEnabled(onPath && step > 0);
+  actions_.First->setEnabled(onPath && step > 0);
+  actions_.Last->setEnabled(onPath && step < path.Length());
+  actions_.Play->setEnabled(onPath && path.Length() > 0);
+  actions_.Play->setText(session_.Playing() ? tr("&Pause") : tr("&Play"));
+  ShowKeysInToolTip(actions_.Play);
+  actions_.CopySolution->setEnabled(!path.Empty());
+  actions_.AddToGame->setEnabled(!path.Empty() && path.Length() > 0);
+  QAction* undo = actions_.Undo;
+  undo->setEnabled(session_.CanUndo());
+  undo->setText(session_.UndoKind() ? tr("&Undo %1").arg(ChangeName(*session_.UndoKind())) : tr("&Undo"));
+  QAction* redo = actions_.Redo;
+  redo->setEnabled(session_.CanRedo());
+  redo->setText(session_.RedoKind() ? tr("&Redo %1").arg(ChangeName(*session_.RedoKind())) : tr("&Redo"));
+  ShowKeysInToolTip(undo);
+  ShowKeysInToolTip(redo);
 
-  if (waiting_ == Waiting::Solution) {
+  if (session_.WaitingFor() == session::Waiting::Solution) {
     length_->setText(tr("Solving…"));
-  } else if (!path_.Empty()) {
-    length_->setText(SolutionLengthText(path_.Length()));
+  } else if (!path.Empty()) {
+    length_->setText(SolutionLengthText(path.Length()));
   } else {
-    length_->setText(valid ? tr("Press Solve (Ctrl+Return) for a shortest solution.") : QString());
+    length_->setText(valid ? tr("Press Solve (%1) for a shortest solution.").arg(ActionKeys(actions_.Solve).section(QLatin1Char(','), 0, 0))
+                           : QString());
   }
-  if (onPath && step_ < steps_->count()) {
-    steps_->setCurrentRow(step_);
-    steps_->scrollToItem(steps_->item(step_));
+  const int nextMove = session_.NextMove();
+  if (onPath && nextMove != 0) {
+    next_->setText(tr("Next: %1 — move %2 of %3").arg(MoveText(nextMove, session_.LongColumnsUp())).arg(step + 1).arg(path.Length()));
+  } else if (onPath && session_.AtEnd() && path.Length() > 0) {
+    next_->setText(tr("The drum is solved."));
+  } else if (session_.HintMove() != 0) {
+    next_->setText(tr("Hint: %1").arg(MoveText(session_.HintMove(), session_.LongColumnsUp())));
+  } else {
+    next_->clear();
   }
-  drum_->SetMarkedMove(onPath ? path_.MoveAfter(step_) : hintMove_);
+  next_->setVisible(!next_->text().isEmpty());
+  // The list marks the move to make now as the drum does: its arrow, in bold.
+  // Only the lines whose mark changes are touched: a refresh follows every event.
+  const int marked = onPath && step + 1 < steps_->count() ? step + 1 : -1;
+  if (marked != markedRow_) {
+    for (const int row : {markedRow_, marked}) {
+      if (row < 0 || row >= steps_->count()) continue;
+      QListWidgetItem* item = steps_->item(row);
+      QFont font = item->font();
+      font.setBold(row == marked);
+      item->setFont(font);
+      item->setIcon(row == marked ? MoveIcon(nextMove) : blankIcon_);
+    }
+    markedRow_ = marked;
+  }
+  const QSignalBlocker quiet(steps_);
+  if (onPath && step < steps_->count()) {
+    steps_->setCurrentRow(step);
+    steps_->scrollToItem(steps_->item(std::min(step + 1, steps_->count() - 1)));
+  } else {
+    steps_->setCurrentRow(-1);
+  }
+  drum_->SetMarkedMove(nextMove);
 }
 
 void SolverWindow::ShowPath() {
+  const QSignalBlocker quiet(steps_);
+  shownPath_ = session_.Path();
   steps_->clear();
-  if (path_.Empty()) return;
-  steps_->addItem(tr("Start"));
-  for (int step = 0; step < path_.Length(); ++step) {
-    const QString move = MoveText(path_.MoveAfter(step), LongColumnsUp(path_.PositionAt(step)));
-    steps_->addItem(tr("%1. %2").arg(step + 1).arg(move));
+  markedRow_ = -1;
+  if (shownPath_.Empty()) return;
+  // Every line keeps an icon's room, so that the marked one's words stand in line with the rest.
+  steps_->addItem(new QListWidgetItem(blankIcon_, tr("Start")));
+  for (int step = 0; step < shownPath_.Length(); ++step) {
+    const QString move = MoveText(shownPath_.MoveAfter(step), LongColumnsUp(shownPath_.PositionAt(step)));
+    steps_->addItem(new QListWidgetItem(blankIcon_, tr("%1. %2").arg(step + 1).arg(move)));
   }
 }
 
-void SolverWindow::AskSolver(Waiting what) {
-  waiting_ = what;
-  request_ = solver_.Solve(history_.Layout());
-  if (!solver_.TableReady()) Note(tr("Loading the solver's table…"));
-}
-
-void SolverWindow::OnSolved(quint64 request, const QString& layout, const QString& solution, double seconds) {
-  if (request != request_ || waiting_ == Waiting::Nothing || layout.toStdString() != history_.Layout()) return;
-  const std::string moves = solution.toStdString();
-  if (waiting_ == Waiting::Hint) {
-    waiting_ = Waiting::Nothing;
-    hintMove_ = moves.empty() ? 0 : moves.front() - '0';
-    Note(moves.empty() ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
-  } else {
-    waiting_ = Waiting::Nothing;
-    path_ = SolutionPath(history_.Layout(), moves);
-    step_ = 0;
-    ShowPath();
-    Note(tr("Solved in %1 ms.").arg(qRound(seconds * 1000)));
+void SolverWindow::OnSolved(const optimal::SolveReport& report) {
+  if (report.Request != serviceRequest_) return;
+  serviceRequest_ = 0;
+  const session::Waiting what = session_.WaitingFor();
+  if (report.Outcome != optimal::SolveOutcome::Solved) {
+    session_.AnswerFailed(sessionRequest_);
+    // Without a table the table's own report has said why; that stays.
+    if (report.Outcome != optimal::SolveOutcome::NoTable) Note(tr("No solution: the solver could not run."));
+    AfterEvent();
+    return;
   }
-  Refresh();
+  if (session_.Answer(sessionRequest_, report.Solution) == session::AnswerUse::Taken) {
+    const bool weak = report.Table == optimal::TableKind::Small && !solver_.StrongestReady();
+    if (what == session::Waiting::Hint) {
+      const int hint = session_.HintMove();
+      Note(hint == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hint, session_.LongColumnsUp())));
+    } else {
+      const int ms = qRound(report.Seconds * 1000);
+      Note(weak ? tr("Found a shortest solution in %1 ms, with the small table while the full one is built.").arg(ms)
+                : tr("Found a shortest solution in %1 ms.").arg(ms));
+    }
+  }
+  AfterEvent();
 }
 
-void SolverWindow::OnTablePrepared(bool ready, bool built, bool unsaved, const QString& failure) {
-  buildBar_->hide();
-  cancelBuild_->hide();
-  if (ready && unsaved && !unsavedTableSaid_) {
-    // Said beside the messages, not as one of them, so that the solve's answer does not hide it.
-    unsavedTableSaid_ = true;
-    tableNote_->setText(tr("The solver's table cannot be kept in %1; it is built again on every run.")
-                            .arg(FromStd(solver_.TablePath())));
+void SolverWindow::OnTablePrepared(const optimal::TableReport& report) {
+  if (!report.Ready || report.Strongest) {
+    building_ = false;
+    buildBar_->hide();
+    cancelBuild_->hide();
+  }
+  if (report.Ready && report.Source == optimal::TableSource::BuiltNotSaved && report.Strongest) {
+    // Said in the side panel, not among the messages, so that it neither hides them nor goes;
+    // the reason first, the whole path in the tooltip.
+    tableNote_->setText(tr("The solver's table cannot be kept (%1); it is built again on every run.")
+                            .arg(FromStd(report.SaveProblem)));
+    tableNote_->setToolTip(FromStd(solver_.TablePath()));
     tableNote_->show();
-    statusBar()->clearMessage();
-  } else if (ready && built) {
-    Note(tr("The solver's table is built and kept for the next time."));
-  } else if (!ready) {
-    waiting_ = Waiting::Nothing;
-    Note(failure == QLatin1String("cancelled") ? tr("The solver's table was not built: cancelled.")
-                                               : tr("The solver's table was not built: not enough memory."));
-  } else if (waiting_ == Waiting::Nothing) {
-    statusBar()->clearMessage();
+  } else if (report.Ready && report.Strongest && report.Source == optimal::TableSource::BuiltAndSaved) {
+    Note(report.LoadProblem.empty()
+             ? tr("The solver's table is built and kept for the next time.")
+             : tr("The solver's table could not be read (%1); it is built again and kept.").arg(FromStd(report.LoadProblem)));
+  } else if (!report.Ready) {
+    const bool others = solver_.TableReady();
+    QString why;
+    switch (report.Failure) {
+      case optimal::TableFailure::Cancelled: why = tr("The solver's table was not built: cancelled."); break;
+      case optimal::TableFailure::NoMemory: why = tr("The solver's table was not built: not enough memory."); break;
+      default: why = tr("The solver could not start its threads."); break;
+    }
+    Note(others ? tr("%1 The small table answers meanwhile.").arg(why) : why);
   }
   Refresh();
 }
 
-void SolverWindow::OnBuildProgress(int percent) {
-  if (!buildBar_->isVisible()) Note(tr("Building the solver's table (once; about 5 seconds)…"));
+void SolverWindow::OnBuildProgress(const optimal::BuildReport& report) {
+  if (!building_ && report.Kind == optimal::TableKind::Full) {
+    building_ = true;
+    // Kept while a solve waits for it; otherwise said once, and the bar goes on showing it.
+    if (IsWaiting()) {
+      waitingNote_ = tr("Building the solver's table (once; about 5 seconds)…");
+      Note(waitingNote_, 0);
+    } else if (statusBar()->currentMessage().isEmpty()) {
+      Note(tr("Building the solver's table (once; about 5 seconds)…"));
+    }
+  }
   buildBar_->show();
   cancelBuild_->show();
-  buildBar_->setValue(percent);
+  buildBar_->setValue(report.Percent);
 }
 
 void SolverWindow::ApplyMove(int code) {
-  if (FindLayoutFault(history_.Layout()).What != LayoutFault::Kind::None) return;
-  Change(LayoutAfterMove(history_.Layout(), code), ChangeKind::Move);
+  if (session_.Move(code)) AfterEvent();
 }
 
 void SolverWindow::EditSlot(int slot, int value) {
   if (slot < 0 || slot >= SlotCount || value < 0 || value > 6) return;
-  std::string layout = history_.Layout();
-  layout[static_cast<size_t>(slot)] = value == 0 ? ' ' : static_cast<char>('0' + value - 1);
-  Change(std::move(layout), ChangeKind::Edit);
+  // A click while a solution is followed is most likely a stray one: it is taken, and said, and
+  // Undo brings the solution back with the ball.
+  const bool following = session_.OnPath();
+  if (!session_.Edit(slot, value - 1)) return;
+  if (following) Note(tr("Edited the position; the solution is set aside. Undo brings it back."));
+  AfterEvent();
 }
 
 void SolverWindow::PasteLayout(const QString& text) {
-  const LayoutText read = ReadLayoutText(text.toStdString());
-  if (read.Refused()) {
-    Note(tr("Not pasted. %1").arg(RefusedPasteText(read.Fault)));
-    return;
+  switch (session_.Paste(text.toStdString())) {
+    case session::PasteResult::Refused: {
+      // Said in characters, as a person counts them.
+      Note(tr("Not pasted. %1").arg(RefusedPasteText(ReadLayoutText(text.toStdString()).Fault)));
+      return;
+    }
+    case session::PasteResult::Same: Note(tr("Pasted: the drum shows this position already.")); return;
+    case session::PasteResult::Pasted: Note(tr("Pasted a new position.")); break;
   }
-  if (read.Layout == history_.Layout()) {
-    Note(tr("Pasted: the drum shows this position already."));
-    return;
-  }
-  Change(read.Layout, ChangeKind::Paste);
-  Note(tr("Pasted a new position."));
+  AfterEvent();
 }
 
 void SolverWindow::PasteFromClipboard() { PasteLayout(QGuiApplication::clipboard()->text()); }
 
 void SolverWindow::CopyLayout() {
-  QGuiApplication::clipboard()->setText(FromStd(CopiedLayout(history_.Layout())));
+  QGuiApplication::clipboard()->setText(FromStd(CopiedLayout(session_.Layout())));
   Note(tr("Copied the layout."));
 }
 
 void SolverWindow::CopySolution() {
-  if (path_.Empty()) return;
-  QGuiApplication::clipboard()->setText(FromStd(path_.Moves()));
-  Note(tr("Copied the solution's %n moves as digits.", nullptr, path_.Length()));
+  if (session_.Path().Empty()) return;
+  QGuiApplication::clipboard()->setText(FromStd(session_.Path().Moves()));
+  Note(tr("Copied the solution's %n moves as digits.", nullptr, session_.Path().Length()));
 }
 
 void SolverWindow::Solve() {
-  if (FindLayoutFault(history_.Layout()).What != LayoutFault::Kind::None) return;
-  if (!path_.Empty() && step_ == 0) return;
-  AskSolver(Waiting::Solution);
-  Refresh();
+  session_.RequestSolution();
+  AfterEvent();
 }
 
 void SolverWindow::Hint() {
-  if (FindLayoutFault(history_.Layout()).What != LayoutFault::Kind::None) return;
-  if (step_ >= 0) {
+  const bool onPath = session_.OnPath();
+  session_.RequestHint();
+  if (onPath) {
     // On the path the rest of a shortest solution is a shortest solution from here.
-    hintMove_ = path_.MoveAfter(step_);
-    Note(hintMove_ == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hintMove_, LongColumnsUp(history_.Layout()))));
-    Refresh();
-    return;
+    const int hint = session_.NextMove();
+    Note(hint == 0 ? tr("The drum is solved.") : tr("Hint: %1").arg(MoveText(hint, session_.LongColumnsUp())));
   }
-  AskSolver(Waiting::Hint);
+  AfterEvent();
 }
 
 void SolverWindow::StepTo(int step) {
-  if (step_ < 0 || step < 0 || step > path_.Length()) return;
-  Change(path_.PositionAt(step), ChangeKind::Step);
+  if (session_.StepTo(step)) AfterEvent();
 }
 
 void SolverWindow::Next() {
-  if (step_ < 0 || step_ >= path_.Length()) {
-    playTimer_.stop();
-    Refresh();
-    return;
-  }
-  StepTo(step_ + 1);
-  if (step_ >= path_.Length() && playTimer_.isActive()) {
-    playTimer_.stop();
-    Refresh();
-  }
+  if (session_.Next()) AfterEvent();
 }
 
 void SolverWindow::Previous() {
-  if (step_ > 0) StepTo(step_ - 1);
+  if (session_.Previous()) AfterEvent();
 }
 
-void SolverWindow::First() { StepTo(0); }
+void SolverWindow::First() {
+  if (session_.First()) AfterEvent();
+}
 
 void SolverWindow::Last() {
-  if (step_ >= 0) StepTo(path_.Length());
+  if (session_.Last()) AfterEvent();
 }
 
 void SolverWindow::PlayOrPause() {
-  if (playTimer_.isActive()) {
-    playTimer_.stop();
-  } else if (step_ >= 0 && path_.Length() > 0) {
-    if (step_ == path_.Length()) StepTo(0);
-    playTimer_.start();
+  if (session_.Playing()) {
+    session_.Pause();
+  } else {
+    session_.Play();
   }
-  Refresh();
+  AfterEvent();
+}
+
+void SolverWindow::PlayTick() {
+  session_.PlayTick();
+  AfterEvent();
 }
 
 void SolverWindow::Undo() {
-  const std::string before = history_.Layout();
-  if (const std::optional<ChangeKind> kind = history_.Undo()) AfterChange(before, *kind);
+  if (!session_.Undo()) return;
+  // What the status said of the change undone ("Edited the position; ...") no longer holds.
+  statusBar()->clearMessage();
+  AfterEvent();
 }
 
 void SolverWindow::Redo() {
-  const std::string before = history_.Layout();
-  if (const std::optional<ChangeKind> kind = history_.Redo()) AfterChange(before, *kind);
+  if (!session_.Redo()) return;
+  statusBar()->clearMessage();
+  AfterEvent();
 }
 
 void SolverWindow::Scramble() {
-  std::string layout = history_.Layout();
-  // Scrambling needs a drum that moves; a position being set up starts from the solved one.
-  if (FindLayoutFault(layout).What != LayoutFault::Kind::None) layout = StartLayout;
-  Change(ScrambledLayout(layout, ScrambleMoves), ChangeKind::Scramble);
+  if (session_.Scramble(scrambles_())) AfterEvent();
 }
 
-void SolverWindow::Reset() { Change(StartLayout, ChangeKind::Reset); }
+void SolverWindow::Reset() {
+  if (session_.Reset()) AfterEvent();
+}
 
 void SolverWindow::AddToGame() {
-  if (path_.Empty() || path_.Length() == 0) return;
-  const GameSolutionsAdd added = AddToGameSolutions(path_.Start(), path_.Moves());
+  const session::SolutionPath& path = session_.Path();
+  if (path.Empty() || path.Length() == 0) return;
+  const GameSolutionsAdd added = AddToGameSolutions(path.Start(), path.Moves());
   if (added.Saved) {
     Note(tr("Added to the game's solutions in %1: the game now answers this position at once.").arg(FromStd(added.File)));
   } else {
@@ -628,38 +734,9 @@ void SolverWindow::AddToGame() {
 }
 
 void SolverWindow::ShowKeys() {
-  const QList<QPair<QString, QString>> rows = {
-      {tr("Keypad 4, 6"), tr("Turn the upper half left, right (Num Lock on or off)")},
-      {tr("Keypad 1, 3"), tr("Turn the lower half left, right")},
-      {tr("Keypad 2, 5"), tr("Slide the long columns down, up")},
-      {tr("Ctrl+Return"), tr("Solve: find a shortest solution")},
-      {tr("H"), tr("Hint: mark the first move of a shortest solution")},
-      {tr("Right, Left"), tr("Follow the solution: next move, previous move")},
-      {tr("Home, End"), tr("Jump to the solution's start, end")},
-      {tr("Space"), tr("Play the rest of the solution, pause")},
-      {tr("Click"), tr("Give a slot the colour chosen in the palette")},
-      {tr("Right-click"), tr("Empty a slot")},
-      {tr("Click a line of the solution"), tr("Jump to that step")},
-      {tr("Ctrl+arrow keys"), tr("Move the slot cursor")},
-      {tr("0 to 5"), tr("Give the cursor's slot that colour and go to the next slot")},
-      {tr(". or Delete"), tr("Empty the cursor's slot; Backspace empties the slot before it")},
-      {tr("Ctrl+Z, Ctrl+Shift+Z"), tr("Undo, redo any change")},
-      {tr("Ctrl+C, Ctrl+V"), tr("Copy, paste the layout (26 characters, “_” for an empty slot)")},
-      {tr("Ctrl+Shift+C"), tr("Copy the solution's moves as digits (1 to 5)")},
-      {tr("Ctrl+R, Ctrl+Home"), tr("Scramble, reset to the start position")},
-      {tr("F1"), tr("This list")},
-      {tr("Ctrl+Q"), tr("Quit")},
-  };
-  QString html = QStringLiteral("<table cellspacing='4'>");
-  for (const auto& [key, what] : rows) {
-    html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key.toHtmlEscaped(), what.toHtmlEscaped());
-  }
-  html += QStringLiteral("</table>");
-  QMessageBox box(this);
-  box.setWindowTitle(tr("Keys"));
-  box.setTextFormat(Qt::RichText);
-  box.setText(html);
-  box.exec();
+  QDialog* dialog = MakeKeysDialog(this, KeyRows(actions_));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }
 
 void SolverWindow::ShowAbout() {

@@ -2,7 +2,11 @@
 #include "ui/solver_window/texts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+#include <QTranslator>
 
+#include "model/field.h"
 #include "model/moves.h"
 
 namespace tq::solver_window {
@@ -62,6 +66,32 @@ QString FaultText(const LayoutFault& fault) {
   return {};
 }
 
+QString FaultsText(const std::vector<session::MarkedFault>& faults, std::string_view layout) {
+  QStringList sentences;
+  for (const session::MarkedFault& marked : faults) {
+    if (marked.Fault.What != LayoutFault::Kind::EmptyPlace) {
+      sentences << FaultText(marked.Fault);
+      continue;
+    }
+    // The short columns (1 and 3 from 0) never hold an empty slot: say which one does.
+    QStringList shortColumns;
+    for (const int column : {1, 3}) {
+      for (int row = 1; row <= 4; ++row) {
+        const size_t slot = static_cast<size_t>(SlotNumber(column, row));
+        if (slot < layout.size() && layout[slot] == ' ') {
+          shortColumns << QCoreApplication::translate("Texts", "Column %1 is a short one: its four slots always hold balls.")
+                              .arg(column + 1);
+          break;
+        }
+      }
+    }
+    sentences << (shortColumns.isEmpty() ? FaultText(marked.Fault)
+                                         : shortColumns.join(QLatin1Char(' ')) + QLatin1Char(' ') +
+                                               QCoreApplication::translate("Texts", "The empty slots belong at the top or the bottom of columns 1, 3 and 5."));
+  }
+  return sentences.join(QLatin1Char(' '));
+}
+
 QString RefusedPasteText(const LayoutFault& fault) {
   if (fault.What == LayoutFault::Kind::Length) {
     return QCoreApplication::translate("Texts", "That is not a layout: it has %n characters, a layout has %1.", nullptr, fault.Count).arg(fault.Needed);
@@ -69,6 +99,12 @@ QString RefusedPasteText(const LayoutFault& fault) {
   return QCoreApplication::translate("Texts", "That is not a layout: character %1 is %2, not a space, “_” or a colour 0 to 5.")
       .arg(fault.Position)
       .arg(ShownCharacter(fault.Character));
+}
+
+bool LoadWindowTranslation(QTranslator& translator, const QLocale& locale) {
+  const QString name = QStringLiteral("trommelquirl-solver"), folder = QStringLiteral(":/i18n");
+  return translator.load(locale, name, QStringLiteral("_"), folder) ||
+         translator.load(QLocale(QLocale::English), name, QStringLiteral("_"), folder);
 }
 
 QString SolutionLengthText(int moves) {

@@ -3,7 +3,14 @@
 
 #include <QString>
 
+class QLocale;
+class QTranslator;
+
+#include <string_view>
+#include <vector>
+
 #include "model/layout_check.h"
+#include "session/solving_session.h"
 
 namespace tq::solver_window {
 
@@ -16,8 +23,14 @@ QString MoveText(int code, bool longColumnsUp);
 QString ColourName(int colour);
 // Why a position cannot be solved, as one sentence; "" for Kind::None.
 QString FaultText(const LayoutFault& fault);
+// Every fault of a layout, one sentence each, in the session's order; an empty slot in a short
+// column is named by its column (numbered from 1, as the drum shows them). "" for none.
+QString FaultsText(const std::vector<session::MarkedFault>& faults, std::string_view layout);
 // Why a pasted text is no layout (Length or Character faults), as one sentence.
 QString RefusedPasteText(const LayoutFault& fault);
+// Loads the window's words for `locale`, and the English ones where there are none for it (the
+// C locale, a language not translated): English plurals ("1 empty slot") come from there too.
+bool LoadWindowTranslation(QTranslator& translator, const QLocale& locale);
 // "31 moves; none shorter", or that the drum is solved already.
 QString SolutionLengthText(int moves);
 

@@ -19,7 +19,7 @@
 #include "ui/solver_window/drum_painting.h"
 #include "ui/solver_window/drum_guide.h"
 #include "ui/solver_window/drum_view.h"
-#include "ui/solver_window/layout_moves.h"
+#include "session/solving_session.h"
 #include "ui/solver_window/slot_painter.h"
 
 namespace tq::solver_window {
@@ -254,7 +254,7 @@ TEST(DrumViewPicture, IsDrawnAsSharpAtRatioTwoAsAtTwiceTheSize) {
 TEST(DrumViewPicture, ABallTurnedOutAtOneSideComesInAtTheOther) {
   DrumScene scene;
   scene.before = StartLayout;
-  scene.layout = LayoutAfterMove(StartLayout, MoveUpperRight);
+  scene.layout = session::SolutionPath(StartLayout, "1").PositionAt(1);
   scene.movingMove = MoveUpperRight;
   scene.progress = 0.5;
   QImage image(drum::PictureSize().toSize() * 2, QImage::Format_RGB32);

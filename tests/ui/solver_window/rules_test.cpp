@@ -1,5 +1,5 @@
-// The window's plain rules: layouts read in both spellings, keypad keys with Num Lock on and
-// off, and the positions along a solution.
+// The window's plain rules: layouts read in both spellings, and keypad keys with Num Lock on
+// and off.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,9 +8,8 @@
 #include "model/moves.h"
 #include "tests/support/positions.h"
 #include "ui/solver_window/keypad.h"
-#include "ui/solver_window/layout_moves.h"
+#include "session/solving_session.h"
 #include "ui/solver_window/layout_text.h"
-#include "ui/solver_window/solution_path.h"
 
 namespace tq::solver_window {
 namespace {
@@ -69,22 +68,8 @@ TEST(Keypad, SlidesOnlyTheWayTheColumnsCanGo) {
   EXPECT_EQ(MoveCodeOf(KeypadMove::SlideDown, false), 0);
   EXPECT_EQ(MoveCodeOf(KeypadMove::SlideUp, false), MoveSlide);
   EXPECT_EQ(MoveCodeOf(KeypadMove::SlideUp, true), 0);
-  EXPECT_TRUE(LongColumnsUp(StartLayout));
-  EXPECT_FALSE(LongColumnsUp(LayoutAfterMove(StartLayout, MoveSlide)));
-}
-
-TEST(SolutionPath, KnowsThePositionAfterEveryStepAndWhereALayoutStands) {
-  const SolutionPath path(test::TwoLeftLayout, "11");
-  ASSERT_EQ(path.Length(), 2);
-  EXPECT_EQ(path.PositionAt(0), test::TwoLeftLayout);
-  EXPECT_EQ(path.PositionAt(1), test::OneLeftLayout);
-  EXPECT_EQ(path.PositionAt(2), StartLayout);
-  EXPECT_EQ(path.StepOf(test::OneLeftLayout, 0), 1);
-  EXPECT_EQ(path.StepOf(test::HardLayout, 0), -1);
-  EXPECT_EQ(path.MoveAfter(1), MoveUpperRight);
-  EXPECT_EQ(path.MoveAfter(2), 0);
-  EXPECT_EQ(SolutionPath().Length(), -1);
-  EXPECT_EQ(SolutionPath(StartLayout, "").Length(), 0);
+  EXPECT_TRUE(session::SolvingSession(StartLayout).LongColumnsUp());
+  EXPECT_FALSE(session::SolvingSession(session::SolutionPath(StartLayout, "5").PositionAt(1)).LongColumnsUp());
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 // solutions file gets the solution.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 #include <cstdlib>
 
 #include "model/field.h"
 #include "model/moves.h"
-#include "model/random.h"
 #include "solver/notation.h"
 #include "store/solutions.h"
 #include "tests/solver/optimal/test_tables.h"
@@ -18,7 +18,7 @@
 #include "tests/support/whole_file.h"
 #include "tests/ui/solver_window/window_fixture.h"
 #include "ui/solver_window/drum_view.h"
-#include "ui/solver_window/layout_moves.h"
+#include "tests/solver/optimal/layout_moves.h"
 
 namespace tq::solver_window {
 namespace {
@@ -48,9 +48,8 @@ class SolvingWindow : public ::testing::Test, public test::WindowFixture {
 };
 
 TEST_F(SolvingWindow, SolutionsReplayToSolvedAndAreShortest) {
-  SeedRandom(18);
   for (const std::string& layout :
-       {std::string(tq::test::TwoLeftLayout), ScrambledLayout(StartLayout, 9), ScrambledLayout(StartLayout, 12)}) {
+       {std::string(tq::test::TwoLeftLayout), optimal::test::RandomPosition(18, 9), optimal::test::RandomPosition(18, 12)}) {
     SolverWindow& window = Open(layout);
     SolveHere();
     EXPECT_EQ(window.Path().Start(), layout);
@@ -65,8 +64,7 @@ TEST_F(SolvingWindow, SolutionsReplayToSolvedAndAreShortest) {
 }
 
 TEST_F(SolvingWindow, FollowingShowsThePositionOfEveryStep) {
-  SeedRandom(7);
-  const std::string start = ScrambledLayout(StartLayout, 10);
+  const std::string start = optimal::test::RandomPosition(7, 10);
   SolverWindow& window = Open(start);
   SolveHere();
   const std::string moves = window.Path().Moves();
@@ -90,13 +88,16 @@ TEST_F(SolvingWindow, FollowingShowsThePositionOfEveryStep) {
     EXPECT_EQ(window.Layout(), window.Path().PositionAt(step)) << "back to step " << step;
   }
   EXPECT_EQ(window.Layout(), start);
+  // The end is a solved drum (not always the start position: any turn of it counts).
   Key(Qt::Key_End);
-  EXPECT_EQ(window.Layout(), StartLayout);
+  const std::string end = window.Path().PositionAt(length);
+  EXPECT_EQ(window.Layout(), end);
+  EXPECT_TRUE(window.Session().Solved());
   Key(Qt::Key_Home);
   EXPECT_EQ(window.Layout(), start);
   // Undo takes the steps back too, and the path is still followed.
   Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(window.Layout(), StartLayout);
+  EXPECT_EQ(window.Layout(), end);
   EXPECT_EQ(window.Step(), length);
   // Space plays the rest to the end (here the last move, to keep the test short).
   Key(Qt::Key_Left);
@@ -105,9 +106,28 @@ TEST_F(SolvingWindow, FollowingShowsThePositionOfEveryStep) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.Step() == length; }, 30'000));
 }
 
+TEST_F(SolvingWindow, SaysTheMoveToMakeNowAndUpAndDownInTheListStepThrough) {
+  SolverWindow& window = Open(tq::test::TwoLeftLayout);
+  SolveHere();
+  ASSERT_EQ(window.Path().Length(), 2);
+  EXPECT_EQ(window.NextMoveText()->text(), QStringLiteral("Next: Turn upper half right — move 1 of 2"));
+  EXPECT_TRUE(window.Steps()->item(1)->font().bold());
+  EXPECT_FALSE(window.Steps()->item(2)->font().bold());
+  window.Steps()->setFocus();
+  Key(Qt::Key_Down);
+  EXPECT_EQ(window.Step(), 1);
+  EXPECT_EQ(window.Layout(), tq::test::OneLeftLayout);
+  EXPECT_TRUE(window.Steps()->item(2)->font().bold());
+  Key(Qt::Key_Down);
+  EXPECT_EQ(window.Layout(), StartLayout);
+  EXPECT_EQ(window.NextMoveText()->text(), QStringLiteral("The drum is solved."));
+  Key(Qt::Key_Up);
+  EXPECT_EQ(window.Step(), 1);
+  EXPECT_TRUE(Status().startsWith(QStringLiteral("Found a shortest solution in"))) << Status().toStdString();
+}
+
 TEST_F(SolvingWindow, AMoveOffThePathSolvesAgainFromThere) {
-  SeedRandom(3);
-  SolverWindow& window = Open(ScrambledLayout(StartLayout, 8));
+  SolverWindow& window = Open(optimal::test::RandomPosition(3, 8));
   SolveHere();
   const int first = window.Path().MoveAfter(0);
   // Of the turns, one that is not the solution's first move.
@@ -122,9 +142,8 @@ TEST_F(SolvingWindow, AMoveOffThePathSolvesAgainFromThere) {
 }
 
 TEST_F(SolvingWindow, TheHintIsTheFirstMoveOfAShortestSolution) {
-  SeedRandom(11);
   for (int scramble : {5, 9}) {
-    const std::string layout = ScrambledLayout(StartLayout, scramble);
+    const std::string layout = optimal::test::RandomPosition(11, scramble);
     SolverWindow& window = Open(layout);
     Key(Qt::Key_H);
     ASSERT_TRUE(AwaitAnswer());
@@ -133,7 +152,7 @@ TEST_F(SolvingWindow, TheHintIsTheFirstMoveOfAShortestSolution) {
     EXPECT_EQ(window.Drum()->MarkedMove(), hint);
     // The hint alone: no solution is shown.
     EXPECT_TRUE(window.Path().Empty());
-    EXPECT_EQ(ShortestLength(LayoutAfterMove(layout, hint)), ShortestLength(layout) - 1);
+    EXPECT_EQ(ShortestLength(test::After(layout, hint)), ShortestLength(layout) - 1);
   }
 }
 
@@ -146,7 +165,7 @@ TEST_F(SolvingWindow, AddsTheSolutionToTheGamesFileBesideWhatItHolds) {
 
   SolverWindow& window = Open(tq::test::TwoLeftLayout);
   SolveHere();
-  window.Action("addToGame")->trigger();
+  window.Actions().AddToGame->trigger();
   const std::string expected = earlier + tq::test::TwoLeftLayout + window.Path().Moves() + "\r\n";
   EXPECT_EQ(tq::test::ReadWholeFile(home / "trommelquirl/Loesungen.txt"), expected);
   // The game, reading its file, answers the position at once.

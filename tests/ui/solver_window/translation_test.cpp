@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTranslator>
+#include <initializer_list>
 
 #include "model/layout_check.h"
 #include "model/moves.h"
@@ -29,6 +30,20 @@ TEST(Translation, GermanLoadsAndTranslatesTheWindowsTexts) {
   EXPECT_EQ(SolutionLengthText(31), QStringLiteral("31 Züge; keiner ist kürzer"));
   QCoreApplication::removeTranslator(&translator);
   EXPECT_EQ(MoveText(MoveUpperRight), QStringLiteral("Turn upper half right"));
+}
+
+TEST(Translation, ALanguageWithoutWordsOfItsOwnGetsEnglishWithItsPlurals) {
+  for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Japanese)}) {
+    QTranslator translator;
+    ASSERT_TRUE(LoadWindowTranslation(translator, locale)) << locale.name().toStdString();
+    QCoreApplication::installTranslator(&translator);
+    LayoutFault fault;
+    fault.What = LayoutFault::Kind::EmptyCount;
+    fault.Count = 1;
+    fault.Needed = 3;
+    EXPECT_EQ(FaultText(fault), QStringLiteral("There is 1 empty slot; the drum has 3."));
+    QCoreApplication::removeTranslator(&translator);
+  }
 }
 
 TEST(Translation, EveryTextHasItsGermanWords) {

@@ -11,8 +11,8 @@
 #include <ostream>
 #include <string>
 
-#include "model/random.h"
 #include "solver/optimal/optimal_solver.h"
+#include "session/solving_session.h"
 #include "ui/solver_window/solver_service.h"
 #include "ui/solver_window/solver_window.h"
 
@@ -21,17 +21,22 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace tq::solver_window::test {
 
+// The layout after one move, as the session's own path works it out.
+inline std::string After(const std::string& layout, int code) {
+  return session::SolutionPath(layout, std::string(1, static_cast<char>('0' + code))).PositionAt(1);
+}
+
 class WindowFixture {
  public:
   WindowFixture(const std::string& tablePath, optimal::TableKind kind)
-      : service_(std::make_unique<SolverService>(tablePath, kind)) {
-    // The program seeds the scrambler's generator at start; a test seeds it the same each time.
-    SeedRandom(2026);
-  }
+      : service_(std::make_unique<SolverService>(tablePath, kind)) {}
 
-  SolverWindow& Open(const std::string& layout) {
-    window_ = std::make_unique<SolverWindow>(*service_, layout);
-    window_->Action("animate")->setChecked(false);
+  // Opens on `layout`; with `keptPath`, where the window keeps where it left off.
+  SolverWindow& Open(const std::string& layout) { return Open(session::SolvingSession(layout), {}); }
+  SolverWindow& Open(session::SolvingSession session, std::string keptPath) {
+    window_.reset();
+    window_ = std::make_unique<SolverWindow>(*service_, std::move(session), std::move(keptPath));
+    window_->Actions().Animate->setChecked(false);
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
