@@ -60,6 +60,7 @@ uninstall:
 	@DESTDIR="$(DESTDIR)" bash scripts/uninstall.sh build/default "$(PREFIX)"
 
 package: deps
+	@mkdir -p build
 	bash scripts/build-package.sh build/package >build/package.log 2>&1 || { tail -n 30 build/package.log; exit 1; }
 	@ls build/package/*.deb
 

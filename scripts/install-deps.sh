@@ -1,29 +1,79 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
-# Does nothing when they are all present; otherwise updates the package lists once and installs the missing ones.
+# Installs the Debian packages that `make test`, `make run`, `make package` and `make bench` need.
+# Does nothing when they are all present; otherwise updates the package lists once and installs
+# the missing ones, waiting for another package manager to finish rather than failing.
+# `install-deps.sh --list` prints the packages, one a line; `--missing` prints those not installed.
+# The list starts from a minimal Debian 12 root (debootstrap minbase with make and
+# ca-certificates): nothing else is assumed. tests/structure/deps-test.sh keeps it covering
+# the package's Build-Depends.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build make g++ pkg-config
+  # Building: dpkg-buildpackage insists on build-essential, whatever else is there.
+  build-essential cmake ninja-build make g++ pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-l10n-tools
+  # The sanitizer and fuzz builds.
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-utils xclip
-  librsvg2-bin desktop-file-utils appstream groff-base man-db dpkg-dev file
-  debhelper fakeroot lintian devscripts qemu-user appstream-util
+  # The end-to-end tests and `make run`: a display of their own, keys, screenshots, the
+  # clipboard. Qt draws its text with a font that fontconfig finds; the X server wants its own
+  # fonts, and xauth is what xvfb-run needs.
+  xvfb xauth xfonts-base fonts-dejavu-core xdotool imagemagick x11-utils xclip
+  # The desktop files, the manual pages and their checks; `file` tells the programs' build ids.
+  librsvg2-bin desktop-file-utils appstream appstream-util groff-base man-db file
+  # The Debian package, its checks, and the run on the oldest x86-64 processor.
+  dpkg-dev debhelper fakeroot lintian devscripts qemu-user
+  # locale-gen, for a LANG that a login brings from another machine (C.UTF-8 needs nothing).
+  locales
+  # The web page: its compiler, its test runner and the browser it is checked in, with a font
+  # that browser renders text with.
+  emscripten nodejs npm chromium fonts-liberation
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Installed, or provided by an installed package (a nodejs from elsewhere may carry its own
+# npm and conflict with Debian's; installing npm then would remove that nodejs).
+present() {
+  local status
+  status=$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) || status=""
+  [[ $status == *"ok installed" ]] && return 0
+  dpkg-query -W -f='${Status}|${Provides}\n' 2>/dev/null |
+    awk -F'|' -v want="$1" '
+      $1 ~ /ok installed$/ {
+        n = split($2, provided, /, */)
+        for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); if (provided[i] == want) found = 1 }
+      }
+      END { exit found ? 0 : 1 }'
+}
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+missing() {
+  local p
+  for p in "${packages[@]}"; do
+    present "$p" || echo "$p"
+  done
+}
+
+case "${1:-}" in
+  --list) printf '%s\n' "${packages[@]}"; exit 0 ;;
+  --missing) missing; exit 0 ;;
+  "") ;;
+  *) echo "usage: $0 [--list | --missing]" >&2; exit 2 ;;
+esac
+
+mapfile -t absent < <(missing)
+[ ${#absent[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${absent[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || {
+    echo "These packages are missing and installing them needs root: run 'make deps' as root," >&2
+    echo "or install sudo. Missing: ${absent[*]}" >&2
+    exit 1
+  }
+  as_root=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another apt (an automatic update at boot, a second `make`) may hold the lock for a while.
+wait_for_lock=(-o DPkg::Lock::Timeout=600)
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${wait_for_lock[@]}" update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${wait_for_lock[@]}" install -y -qq --no-install-recommends "${absent[@]}"
