@@ -30,26 +30,22 @@ packages=(
   emscripten nodejs npm chromium fonts-liberation
 )
 
-# Installed, or provided by an installed package (a nodejs from elsewhere may carry its own
-# npm and conflict with Debian's; installing npm then would remove that nodejs).
-present() {
-  local status
-  status=$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) || status=""
-  [[ $status == *"ok installed" ]] && return 0
-  dpkg-query -W -f='${Status}|${Provides}\n' 2>/dev/null |
-    awk -F'|' -v want="$1" '
-      $1 ~ /ok installed$/ {
-        n = split($2, provided, /, */)
-        for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); if (provided[i] == want) found = 1 }
-      }
-      END { exit found ? 0 : 1 }'
-}
-
+# The listed packages that are neither installed nor provided by an installed package (a
+# nodejs from elsewhere may carry its own npm and conflict with Debian's; installing npm then
+# would remove that nodejs). One look at the package database: a look per package took 3 s
+# of every `make` on a busy machine.
 missing() {
-  local p
-  for p in "${packages[@]}"; do
-    present "$p" || echo "$p"
-  done
+  awk -F'|' '
+    FNR == NR {
+      if ($2 ~ /ok installed$/) {
+        there[$1] = 1
+        n = split($3, provided, /, */)
+        for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); there[provided[i]] = 1 }
+      }
+      next
+    }
+    !($1 in there)' \
+    <(dpkg-query -W -f='${Package}|${Status}|${Provides}\n' 2>/dev/null) <(printf '%s\n' "${packages[@]}")
 }
 
 case "${1:-}" in
