@@ -68,8 +68,14 @@ if [ "$(id -u)" -ne 0 ]; then
   }
   as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-# Another apt (an automatic update at boot, a second `make`) may hold the lock for a while.
-wait_for_lock=(-o DPkg::Lock::Timeout=600)
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${wait_for_lock[@]}" update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${wait_for_lock[@]}" install -y -qq --no-install-recommends "${absent[@]}"
+# Another apt (an automatic update at boot, a second `make`) may hold the locks for a while:
+# install waits for dpkg's by itself; update does not wait for the package lists' lock, so it
+# is tried again, for up to ten minutes as well.
+apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+for attempt in $(seq 40); do
+  if report=$("${apt[@]}" update -qq 2>&1); then break; fi
+  grep -q 'Could not get lock' <<<"$report" && [ "$attempt" -lt 40 ] || { echo "$report" >&2; exit 1; }
+  [ "$attempt" -eq 1 ] && echo "Waiting for another package manager to finish..." >&2
+  sleep 15
+done
+"${apt[@]}" install -y -qq --no-install-recommends "${absent[@]}"
