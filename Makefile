@@ -62,19 +62,23 @@ bench-web: build web
 	bash web/tests/install-packages.sh
 	node bench/web/run-bench.mjs build/default build/web
 
-# A build that is already there is only brought up to date, so that `sudo make install` after
-# `make` leaves no files owned by root in it; the install manifest goes back to its owner.
+# A build that is already there is only brought up to date. Whatever root makes in build/ (all
+# of it after `sudo make install` in a fresh clone, the install manifest otherwise) goes to the
+# owner of the source tree, so that a later `make` as that user can write there.
 install:
 	@[ -f build/default/build.ninja ] || $(MAKE) build
 	cmake --build build/default
 	DESTDIR="$(DESTDIR)" cmake --install build/default --prefix "$(PREFIX)"
-	@[ "$$(id -u)" != 0 ] || chown --reference=build/default build/default/install_manifest.txt
+	@[ "$$(id -u)" != 0 ] || chown -R --reference=. build
 
 uninstall:
 	@DESTDIR="$(DESTDIR)" bash scripts/uninstall.sh build/default "$(PREFIX)"
 
+# Works as the first command in a fresh clone: build/ may not be there yet.
 package: deps
+	@mkdir -p build
 	bash scripts/build-package.sh build/package >build/package.log 2>&1 || { tail -n 30 build/package.log; exit 1; }
+	@[ "$$(id -u)" != 0 ] || chown -R --reference=. build
 	@ls build/package/*.deb
 
 clean:

@@ -16,8 +16,13 @@ source "$(dirname "$0")/xvfb-session.sh"
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Trommelquirl$' | head -n 1) || fail "no window appeared"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+# The window is named before it takes its size: on a loaded machine (load 17 on 2 cores) it
+# was still 1x1 half a second later.
+for _ in $(seq 100); do
+  eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+  [ "$WIDTH" = 580 ] && [ "$HEIGHT" = 215 ] && [ "$X" = 222 ] && break
+  sleep 0.1
+done
 [ "$WIDTH" = 580 ] && [ "$HEIGHT" = 215 ] || fail "window is ${WIDTH}x${HEIGHT}, not 580x215"
 [ "$X" = 222 ] && [ "$Y" = 277 ] || fail "window at $X,$Y, not centred at 222,277"
 
