@@ -23,8 +23,8 @@ void LowerThisThreadsPriority() { setpriority(PRIO_PROCESS, static_cast<id_t>(sy
 
 }  // namespace
 
-BackgroundSolver::BackgroundSolver(std::vector<TableSpec> tables, int threads, BackgroundCallbacks callbacks)
-    : specs_(std::move(tables)), threads_(std::max(1, threads)), callbacks_(std::move(callbacks)), tables_(specs_.size()) {
+BackgroundSolver::BackgroundSolver(std::vector<TableToPrepare> tables, int threads, BackgroundCallbacks callbacks)
+    : wanted_(std::move(tables)), threads_(std::max(1, threads)), callbacks_(std::move(callbacks)), tables_(wanted_.size()) {
   try {
     preparer_ = std::thread([this] { PrepareLoop(); });
     searcher_ = std::thread([this] { SolveLoop(); });
@@ -53,9 +53,9 @@ BackgroundSolver::~BackgroundSolver() {
 
 void BackgroundSolver::PrepareTables() {
   if (!started_) {
-    if (callbacks_.TablePrepared && !specs_.empty()) {
+    if (callbacks_.TablePrepared && !wanted_.empty()) {
       TableReport report;
-      report.Kind = specs_.front().Kind;
+      report.Kind = wanted_.front().Kind;
       report.Failure = TableFailure::ThreadStart;
       callbacks_.TablePrepared(report);
     }
@@ -137,20 +137,20 @@ void BackgroundSolver::PrepareLoop() {
     wake_.wait(lock, [this] { return ending_ || prepareWanted_; });
     if (ending_) return;
     prepareWanted_ = false;
-    for (size_t i = 0; i < specs_.size() && !ending_; ++i) {
+    for (size_t i = 0; i < wanted_.size() && !ending_; ++i) {
       if (tables_[i] != nullptr) continue;
-      const TableSpec& spec = specs_[i];
+      const TableToPrepare& wanted = wanted_[i];
       TableReport report;
-      report.Kind = spec.Kind;
-      report.Strongest = i + 1 == specs_.size();
+      report.Kind = wanted.Kind;
+      report.Strongest = i + 1 == wanted_.size();
       std::shared_ptr<const PatternTable> table;
       lock.unlock();
       try {
         const CachedTable cached = LoadOrBuild(
-            spec.Path, spec.Kind, threads_,
-            [this, &spec](const BuildProgress& progress) {
+            wanted.Path, wanted.Kind, threads_,
+            [this, &wanted](const BuildProgress& progress) {
               const int percent = static_cast<int>(100 * progress.Filled / std::max<uint64_t>(1, progress.Total));
-              if (callbacks_.BuildProgress) callbacks_.BuildProgress({spec.Kind, percent});
+              if (callbacks_.BuildProgress) callbacks_.BuildProgress({wanted.Kind, percent});
             },
             [this] {
               std::lock_guard stop(mutex_);
@@ -208,7 +208,7 @@ void BackgroundSolver::SolveLoop() {
       lock.lock();
       continue;
     }
-    report.Table = specs_[used].Kind;
+    report.Table = wanted_[used].Kind;
     bool stronger = false;
     SearchOptions options;
     options.Threads = threads_;

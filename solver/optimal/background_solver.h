@@ -40,7 +40,7 @@ enum class TableFailure {
 };
 
 // One table to prepare: its kind and the file it is kept in.
-struct TableSpec {
+struct TableToPrepare {
   TableKind Kind;
   std::string Path;
 };
@@ -88,7 +88,7 @@ class BackgroundSolver {
   // `tables` weakest first (for the window: Small, then Full); `threads` for each build and
   // search. Starts its two threads (one prepares the tables, one searches); when the system
   // refuses them, Started() is false and every call answers at once with ThreadStart/Failed.
-  BackgroundSolver(std::vector<TableSpec> tables, int threads, BackgroundCallbacks callbacks);
+  BackgroundSolver(std::vector<TableToPrepare> tables, int threads, BackgroundCallbacks callbacks);
   ~BackgroundSolver();
   BackgroundSolver(const BackgroundSolver&) = delete;
   BackgroundSolver& operator=(const BackgroundSolver&) = delete;
@@ -116,13 +116,13 @@ class BackgroundSolver {
   void SolveLoop();
   std::shared_ptr<const PatternTable> BestTable(size_t* index) const;
 
-  const std::vector<TableSpec> specs_;
+  const std::vector<TableToPrepare> wanted_;
   const int threads_;
   const BackgroundCallbacks callbacks_;
 
   mutable std::mutex mutex_;
   std::condition_variable wake_;
-  std::vector<std::shared_ptr<const PatternTable>> tables_;  // by spec; null until ready
+  std::vector<std::shared_ptr<const PatternTable>> tables_;  // in the order of wanted_; null until ready
   bool prepareWanted_ = false;
   bool preparing_ = false;
   bool prepareFinished_ = false;  // the last preparation ended, whatever became of it

@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
   }
 
   // The Small table first: it answers in its quarter second while the Full one builds.
-  std::vector<tq::optimal::TableSpec> tables;
+  std::vector<tq::optimal::TableToPrepare> tables;
   for (const tq::optimal::TableKind kind : {tq::optimal::TableKind::Small, tq::optimal::TableKind::Full}) {
     tables.push_back({kind, tq::optimal::CachedTablePath(kind)});
   }

@@ -7,13 +7,13 @@
 
 namespace tq::solver_window {
 
-SolverService::SolverService(std::vector<optimal::TableSpec> tables, QObject* parent)
+SolverService::SolverService(std::vector<optimal::TableToPrepare> tables, QObject* parent)
     : QObject(parent), tablePath_(tables.empty() ? std::string() : tables.back().Path) {
   solver_ = std::make_unique<optimal::BackgroundSolver>(std::move(tables), optimal::SolverThreads(), Posting());
 }
 
 SolverService::SolverService(std::string tablePath, optimal::TableKind kind, QObject* parent)
-    : SolverService(std::vector<optimal::TableSpec>{{kind, std::move(tablePath)}}, parent) {}
+    : SolverService(std::vector<optimal::TableToPrepare>{{kind, std::move(tablePath)}}, parent) {}
 
 // The solver is ended before the QObject: a report posted meanwhile is dropped with the object.
 SolverService::~SolverService() { solver_.reset(); }

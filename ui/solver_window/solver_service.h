@@ -19,7 +19,7 @@ class SolverService : public QObject {
  public:
   // The tables weakest first, each kept at its path (loaded from there, or built and saved
   // there); solves use the strongest that is ready.
-  explicit SolverService(std::vector<optimal::TableSpec> tables, QObject* parent = nullptr);
+  explicit SolverService(std::vector<optimal::TableToPrepare> tables, QObject* parent = nullptr);
   // One table only: for tests and small machines.
   SolverService(std::string tablePath, optimal::TableKind kind, QObject* parent = nullptr);
   // Stops a build or a solve under way and waits for the solver's threads.
