@@ -47,19 +47,18 @@ test('after one visit the page opens a new link and solves it with no network', 
     await waitForSolution(page);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    // Playwright's offline switch does not reach a service worker's own fetches in every
+    // version, so the server also answers nothing from here on.
     await context.setOffline(true);
-    const asked = new Map(server.hits);
+    server.cutOff(true);
     await page.goto(server.url + link(OTHER));
     await page.waitForSelector('html[data-ready]');
     const view = await waitForSolution(page);
     assert.equal(view.layout, OTHER);
     const said = await followToEnd(page);
     assert.match(said.at(-1), /^Solved/);
-    // The browser's own update check of sw.js passes Playwright's offline switch; a real
-    // offline browser just fails it and keeps the installed worker.
-    const reached = [...server.hits].filter(([name, n]) => n !== asked.get(name) && name !== 'sw.js').map(([name]) => name);
-    assert.deepEqual(reached, [], 'nothing reached the server');
   } finally {
+    server.cutOff(false);
     await close();
   }
 });

@@ -43,11 +43,17 @@ async function readFromStandIn(name) {
 // Requests are counted by path in `hits`, so tests can tell what came from the network.
 export async function serve(root) {
   const hits = new Map();
+  const state = { cutOff: false };
   const server = http.createServer(async (request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
     let name = decodeURIComponent(url.pathname).replace(/^\/+/, '');
     if (name === '' || name.endsWith('/')) name += 'index.html';
     hits.set(name, (hits.get(name) || 0) + 1);
+    // Cut off: every request fails as it would with no network, whatever the browser lets pass.
+    if (state.cutOff) {
+      request.socket.destroy();
+      return;
+    }
     const safe = path.normalize(name);
     if (safe.startsWith('..') || path.isAbsolute(safe)) {
       response.writeHead(403).end();
@@ -67,6 +73,8 @@ export async function serve(root) {
     url: `http://127.0.0.1:${port}/`,
     root,
     hits,
+    // While true, the server answers nothing: the page must live on what its worker kept.
+    cutOff: (on) => { state.cutOff = on; },
     close: () => new Promise((resolve) => { server.closeAllConnections?.(); server.close(resolve); }),
   };
 }
